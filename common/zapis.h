@@ -1,0 +1,16 @@
+#ifndef COMMON_ZAPIS_H_
+#define COMMON_ZAPIS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// The digit alphabet: a digit value d (0 to 15) is written as znaki[d].
+inline constexpr std::string_view znaki = "0123456789ABCDEF";
+
+/// Digits of `liczba` in base `sys`, most significant first. Returns "0" for
+/// 0; a negative value gets a leading '-' (exact for INT32_MIN); a base
+/// outside 2..16 gives the empty string.
+std::string zapis(std::int32_t liczba, std::int32_t sys);
+
+#endif  // COMMON_ZAPIS_H_
