@@ -1,0 +1,22 @@
+#include <iostream>
+
+#include "zadania.h"
+
+int main() {
+  wyczysc_ekran();
+  std::cout << "zadanie 1\n";
+  parzysta("1001010");
+  parzysta_ver2("101011");
+  std::cout << "zadanie 2\n";
+  zadanie2("1111", 2, '+', "F", 16);
+  zadanie2("100", 16, '+', "10", 16);
+  zadanie2("100", 8, '+', "10000", 2);
+  zadanie2("FFFF", 2, '-', "177777", 8);
+  std::cout << "zadanie 3\n";
+  hex_rgb("6B8E23");
+  std::cout << "zadanie 4\n";
+  hex_inc("AFA1F");
+  std::cout << "zadanie 5\n";
+  kalkulator();
+  return 0;
+}
