@@ -43,9 +43,7 @@ std::string dec2sys(std::int32_t liczba, std::int32_t sys) {
 }
 
 std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys) {
-  if (sys < 2 || sys > 16) {
-    return "system liczbowy musi byc z zakresu od 2 do 16";
-  }
+  if (!poprawny_system(sys)) return kZlySystem;
   constexpr std::uint64_t maks = std::numeric_limits<std::int32_t>::max();
   std::uint64_t wartosc = 0;
   bool za_duza = false;

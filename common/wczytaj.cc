@@ -4,6 +4,8 @@
 #include <iostream>
 #include <limits>
 
+#include "zapis.h"
+
 void przerwij(const std::string& opis) {
   // What was printed before must stay, and in front of the message.
   std::cout.flush();
@@ -38,6 +40,12 @@ std::int32_t wczytaj_liczbe(const char* co) {
   }
   przerwij(std::string("oczekiwano ") + co +
            ", a podany tekst nie jest liczba");
+}
+
+std::int32_t wczytaj_system() {
+  const std::int32_t sys = wczytaj_liczbe("systemu liczbowego (2-16)");
+  if (!poprawny_system(sys)) przerwij(kZlySystem);
+  return sys;
 }
 
 std::string wczytaj_slowo(const char* co) {

@@ -19,4 +19,8 @@ std::int32_t wczytaj_liczbe(const char* co = "liczby calkowitej");
 /// input it calls przerwij with a text naming `co`.
 std::string wczytaj_slowo(const char* co);
 
+/// Reads a base with wczytaj_liczbe; a base outside 2..16 ends the program
+/// through przerwij as well.
+std::int32_t wczytaj_system();
+
 #endif  // COMMON_WCZYTAJ_H_

@@ -1,7 +1,7 @@
 #include "zapis.h"
 
 std::string zapis(std::int32_t liczba, std::int32_t sys) {
-  if (sys < 2 || sys > 16) return {};
+  if (!poprawny_system(sys)) return {};
   // The magnitude is taken in unsigned arithmetic so that INT32_MIN has one.
   std::uint32_t modul = static_cast<std::uint32_t>(liczba);
   if (liczba < 0) modul = 0u - modul;

@@ -1,0 +1,6 @@
+#include "drille.h"
+
+int main() {
+  dec2bin();
+  return 0;
+}
