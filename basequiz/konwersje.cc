@@ -50,8 +50,8 @@ std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys) {
   for (std::size_t i = 0; i < liczbasys.size(); ++i) {
     const std::size_t cyfra = wartosc_cyfry(liczbasys[i]);
     if (cyfra >= static_cast<std::size_t>(sys)) {
-      return "znak nr " + std::to_string(i + 1) +
-             " nie jest cyfra systemu " + std::to_string(sys);
+      return "znak nr " + std::to_string(i + 1) + " nie jest cyfra systemu " +
+             std::to_string(sys);
     }
     // Once past the limit the value stays there, so it cannot overflow.
     if (!za_duza) {

@@ -34,7 +34,8 @@ TEST(RadixvalTest, ValidDigits) {
 }
 
 TEST(RadixvalTest, LowerCase) {
-  SprawdzRadixval({{"ff", 16, 255}, {"6b8e23", 16, 0x6B8E23}, {"aFa1f", 16, 719391}});
+  SprawdzRadixval(
+      {{"ff", 16, 255}, {"6b8e23", 16, 0x6B8E23}, {"aFa1f", 16, 719391}});
 }
 
 TEST(RadixvalTest, DigitAboveBaseCountsAtItsValue) {
@@ -70,8 +71,8 @@ TEST(Dec2sysTest, ZeroNegativeAndBases) {
 
 TEST(Dec2sysTest, RoundTripThroughEveryBase) {
   for (std::int32_t sys = 2; sys <= 16; ++sys) {
-    for (std::int32_t v : {0, 1, sys - 1, sys, sys * sys - 1, 12345, 719392,
-                           kMax - 1, kMax}) {
+    for (std::int32_t v :
+         {0, 1, sys - 1, sys, sys * sys - 1, 12345, 719392, kMax - 1, kMax}) {
       EXPECT_EQ(radixval(dec2sys(v, sys), sys), v) << v << " in base " << sys;
     }
   }
@@ -107,8 +108,10 @@ TEST(BladZapisuTest, Refused) {
            {"80000000", 16, "liczba jest wieksza niz 2147483647"},
            {std::string(32, '1'), 2, "liczba jest wieksza niz 2147483647"},
            {std::string(40, 'F'), 16, "liczba jest wieksza niz 2147483647"},
-           {std::string(40, 'F') + "x", 16, "znak nr 41 nie jest cyfra systemu 16"}}) {
-    EXPECT_EQ(blad_zapisu(p.liczbasys, p.sys), p.blad) << p.liczbasys << ' ' << p.sys;
+           {std::string(40, 'F') + "x", 16,
+            "znak nr 41 nie jest cyfra systemu 16"}}) {
+    EXPECT_EQ(blad_zapisu(p.liczbasys, p.sys), p.blad)
+        << p.liczbasys << ' ' << p.sys;
   }
 }
 

@@ -17,7 +17,8 @@ void parzysta(std::string bin) {
 
 void parzysta_ver2(std::string bin) {
   const std::int32_t liczba = radixval(bin, 2);
-  std::cout << (liczba % 2 != 0 ? "liczba nie parzysta\n" : "liczba parzysta\n");
+  std::cout << (liczba % 2 != 0 ? "liczba nie parzysta\n"
+                                : "liczba parzysta\n");
 }
 
 void zadanie2(std::string liczba1, std::int32_t sys1, char dzialanie,
@@ -43,8 +44,8 @@ void hex_rgb(std::string color) {
   const std::int32_t r = radixval(kawalek(color, 0), 16);
   const std::int32_t g = radixval(kawalek(color, 2), 16);
   const std::int32_t b = radixval(kawalek(color, 4), 16);
-  std::cout << "Kolor #" << color << "=" << "rgb(" << r << " ," << g << " ,"
-            << b << ")\n";
+  std::cout << "Kolor #" << color << "="
+            << "rgb(" << r << " ," << g << " ," << b << ")\n";
 }
 
 void hex_inc(std::string hex) {

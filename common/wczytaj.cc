@@ -20,7 +20,8 @@ namespace {
 void wymagaj_danych(const char* co) {
   std::cin >> std::ws;
   if (!std::cin.good()) {
-    przerwij(std::string("oczekiwano ") + co + ", a dane wejsciowe sie skonczyly");
+    przerwij(std::string("oczekiwano ") + co +
+             ", a dane wejsciowe sie skonczyly");
   }
 }
 

@@ -9,7 +9,9 @@
 inline constexpr std::string_view znaki = "0123456789ABCDEF";
 
 /// True for the bases the digit alphabet can write: 2 to 16.
-constexpr bool poprawny_system(std::int32_t sys) { return sys >= 2 && sys <= 16; }
+constexpr bool poprawny_system(std::int32_t sys) {
+  return sys >= 2 && sys <= 16;
+}
 
 /// What a program says of a base outside 2..16.
 inline constexpr const char* kZlySystem =

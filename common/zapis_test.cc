@@ -23,7 +23,9 @@ void SprawdzTabele(std::initializer_list<Przypadek> tabela) {
 constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
 constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
 
-TEST(ZapisTest, Zero) { SprawdzTabele({{0, 2, "0"}, {0, 8, "0"}, {0, 16, "0"}}); }
+TEST(ZapisTest, Zero) {
+  SprawdzTabele({{0, 2, "0"}, {0, 8, "0"}, {0, 16, "0"}});
+}
 
 TEST(ZapisTest, Positive) {
   SprawdzTabele({{1, 2, "1"},
@@ -45,8 +47,12 @@ TEST(ZapisTest, Negative) {
 }
 
 TEST(ZapisTest, BaseOutsideRangeGivesEmpty) {
-  SprawdzTabele({{10, 0, ""}, {10, 1, ""}, {10, 17, ""}, {10, -2, ""},
-                 {kMin, kMin, ""}, {kMax, kMax, ""}});
+  SprawdzTabele({{10, 0, ""},
+                 {10, 1, ""},
+                 {10, 17, ""},
+                 {10, -2, ""},
+                 {kMin, kMin, ""},
+                 {kMax, kMax, ""}});
 }
 
 }  // namespace

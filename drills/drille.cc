@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* kPodajLiczbe = "Podaj liczbe dziesietna: ";
 
-void wypisz_wynik(std::int32_t pom, const std::string& tekst, std::int32_t sys) {
+void wypisz_wynik(std::int32_t pom, const std::string& tekst,
+                  std::int32_t sys) {
   std::cout << "liczba: " << pom << tekst << zapis(pom, sys) << "\n\n";
 }
 
