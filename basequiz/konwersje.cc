@@ -44,6 +44,7 @@ std::string dec2sys(std::int32_t liczba, std::int32_t sys) {
 
 std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys) {
   if (!poprawny_system(sys)) return kZlySystem;
+  if (liczbasys.empty()) return "liczba nie ma zadnej cyfry";
   constexpr std::uint64_t maks = std::numeric_limits<std::int32_t>::max();
   std::uint64_t wartosc = 0;
   bool za_duza = false;

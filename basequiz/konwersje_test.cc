@@ -101,6 +101,7 @@ TEST(BladZapisuTest, Refused) {
            {"1", 1, "system liczbowy musi byc z zakresu od 2 do 16"},
            {"1", 17, "system liczbowy musi byc z zakresu od 2 do 16"},
            {"1", kMin, "system liczbowy musi byc z zakresu od 2 do 16"},
+           {"", 10, "liczba nie ma zadnej cyfry"},
            {"102", 2, "znak nr 3 nie jest cyfra systemu 2"},
            {"g", 16, "znak nr 1 nie jest cyfra systemu 16"},
            {"-1", 10, "znak nr 1 nie jest cyfra systemu 10"},
