@@ -16,13 +16,15 @@ void przerwij(const std::string& opis) {
 
 namespace {
 
+// Ends the program saying what was expected and what came instead.
+[[noreturn]] void oczekiwano(const char* co, const char* zamiast) {
+  przerwij(std::string("oczekiwano ") + co + ", a " + zamiast);
+}
+
 // Skips white space and ends the program when nothing is left to read.
 void wymagaj_danych(const char* co) {
   std::cin >> std::ws;
-  if (!std::cin.good()) {
-    przerwij(std::string("oczekiwano ") + co +
-             ", a dane wejsciowe sie skonczyly");
-  }
+  if (!std::cin.good()) oczekiwano(co, "dane wejsciowe sie skonczyly");
 }
 
 }  // namespace
@@ -35,12 +37,10 @@ std::int32_t wczytaj_liczbe(const char* co) {
   // too large for the type, and 0 otherwise.
   using granice = std::numeric_limits<std::int32_t>;
   if (liczba == granice::max() || liczba == granice::min()) {
-    przerwij(std::string("oczekiwano ") + co +
-             ", a podana liczba jest spoza zakresu od -2147483648 do "
-             "2147483647");
+    oczekiwano(co,
+               "podana liczba jest spoza zakresu od -2147483648 do 2147483647");
   }
-  przerwij(std::string("oczekiwano ") + co +
-           ", a podany tekst nie jest liczba");
+  oczekiwano(co, "podany tekst nie jest liczba");
 }
 
 std::int32_t wczytaj_system() {
