@@ -1,29 +1,24 @@
+#include <cstdlib>
 #include <iostream>
+#include <string_view>
 
+#include "terminal.h"
 #include "zadania.h"
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
-#include <cstdlib>
-#else
-#include <unistd.h>
-#endif
-
 void wyczysc_ekran() {
+  // A file or a pipe gets nothing: neither cls's text nor escape codes.
+  if (!wyjscie_na_terminal()) return;
 #ifdef _WIN32
-  // Only a real console is cleared: a file or a pipe must not get cls's text.
-  DWORD tryb = 0;
-  if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &tryb)) {
-    std::cout.flush();
-    std::system("cls");
-  }
+  std::cout.flush();
+  std::system("cls");
 #else
-  // There is no cls here; an ANSI terminal clears itself with this sequence.
-  if (isatty(STDOUT_FILENO)) std::cout << "\033[2J\033[H" << std::flush;
+  // There is no cls here. An ANSI terminal clears itself with this sequence;
+  // as with tput clear, a terminal named dumb, or none at all, cannot.
+  const char* term = std::getenv("TERM");
+  if (term == nullptr || std::string_view(term).empty() ||
+      std::string_view(term) == "dumb") {
+    return;
+  }
+  std::cout << "\033[2J\033[H" << std::flush;
 #endif
 }

@@ -58,3 +58,19 @@ function(add_transcript_tests program)
     set_tests_properties(${program}.${case} PROPERTIES TIMEOUT 10)
   endforeach()
 endfunction()
+
+# add_terminal_test(name program INPUT file TERM name ESCAPES ON|OFF [SHOWS
+# text]): the program run on a terminal; see RunOnTerminal.cmake.
+function(add_terminal_test name program)
+  find_program(SCRIPT script)
+  if(NOT BUILD_TESTING OR NOT SCRIPT)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "INPUT;TERM;ESCAPES;SHOWS" "" ${ARGN})
+  add_test(NAME ${program}.${name}
+           COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}>
+                   -DINPUT=${ARG_INPUT} -DTERM=${ARG_TERM}
+                   -DESCAPES=${ARG_ESCAPES} "-DSHOWS=${ARG_SHOWS}"
+                   -P ${PROJECT_SOURCE_DIR}/cmake/RunOnTerminal.cmake)
+  set_tests_properties(${program}.${name} PROPERTIES TIMEOUT 10)
+endfunction()

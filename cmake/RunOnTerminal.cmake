@@ -1,0 +1,27 @@
+# Runs a program with standard output on a terminal that script(1) makes:
+#   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
+#         [-DSHOWS=text] -P RunOnTerminal.cmake
+# ESCAPES says whether an ESC byte may reach the terminal; SHOWS is a text the
+# screen must show.
+
+find_program(SCRIPT script REQUIRED)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
+                        ${SCRIPT} -qec "'${PROGRAM}' < '${INPUT}'" /dev/null
+                INPUT_FILE /dev/null
+                OUTPUT_VARIABLE out
+                RESULT_VARIABLE rc
+                TIMEOUT 10)
+
+string(ASCII 27 esc)
+string(FIND "${out}" "${esc}" at)
+if(ESCAPES AND at EQUAL -1)
+  message(FATAL_ERROR "no ESC byte reached the terminal (TERM=${TERM}):\n${out}")
+elseif(NOT ESCAPES AND NOT at EQUAL -1)
+  message(FATAL_ERROR "an ESC byte reached the terminal (TERM=${TERM}):\n${out}")
+endif()
+if(SHOWS)
+  string(FIND "${out}" "${SHOWS}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the terminal does not show \"${SHOWS}\":\n${out}")
+  endif()
+endif()

@@ -1,0 +1,40 @@
+#include "terminal.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+bool konsola(DWORD ktory) {
+  DWORD tryb = 0;
+  return GetConsoleMode(GetStdHandle(ktory), &tryb) != 0;
+}
+#endif
+
+}  // namespace
+
+bool wyjscie_na_terminal() {
+#ifdef _WIN32
+  // _isatty is true for NUL as well; only a console has a console mode.
+  return konsola(STD_OUTPUT_HANDLE);
+#else
+  return isatty(STDOUT_FILENO) == 1;
+#endif
+}
+
+std::string do_echa(std::string slowo) {
+  if (!wyjscie_na_terminal()) return slowo;
+  for (char& znak : slowo) {
+    const auto bajt = static_cast<unsigned char>(znak);
+    if (bajt < 0x20 || bajt == 0x7F) znak = '?';
+  }
+  return slowo;
+}
