@@ -5,7 +5,11 @@
 #   name.err  expected standard error (when absent: empty on status 0,
 #             otherwise one line starting "Blad: ")
 # Optional: -DLAUNCHER=wine runs the program through it; -DCRLF=ON turns
-# "\r\n" into "\n" in both outputs first (a Windows console program's text).
+# "\r\n" into "\n" in both outputs first (a Windows console program's text);
+# -DINPUT=path reads standard input from there instead of name.in.
+# Where /dev/full exists the case is run once more with standard output sent
+# there: output that cannot be written must end in status 1 and one "Blad: "
+# line (the read's own line, where the case expects a failed read).
 
 if(NOT PROGRAM OR NOT CASE)
   message(FATAL_ERROR "usage: cmake -DPROGRAM=... -DCASE=... -P RunTranscript.cmake")
@@ -15,9 +19,12 @@ set(command ${PROGRAM})
 if(LAUNCHER)
   set(command ${LAUNCHER} ${PROGRAM})
 endif()
+if(NOT INPUT)
+  set(INPUT ${CASE}.in)
+endif()
 
 execute_process(COMMAND ${command}
-                INPUT_FILE ${CASE}.in
+                INPUT_FILE ${INPUT}
                 OUTPUT_VARIABLE out
                 ERROR_VARIABLE err
                 RESULT_VARIABLE rc
@@ -43,22 +50,43 @@ if(NOT "${rc}" STREQUAL "${expected_rc}")
   string(APPEND failures "exit status ${rc}, expected ${expected_rc}\n")
 endif()
 
-if(EXISTS ${CASE}.err)
-  file(READ ${CASE}.err expected_err)
-  if(NOT "${err}" STREQUAL "${expected_err}")
-    string(APPEND failures "standard error differs\n--- expected ---\n${expected_err}\n--- actual ---\n${err}\n")
+# check_err(err rc what): stderr as the case expects for exit status rc.
+function(check_err err rc what)
+  if(EXISTS ${CASE}.err AND NOT rc EQUAL 0)
+    file(READ ${CASE}.err expected_err)
+    if(NOT "${err}" STREQUAL "${expected_err}")
+      set(failures "${failures}${what}: standard error differs\n--- expected ---\n${expected_err}\n--- actual ---\n${err}\n" PARENT_SCOPE)
+    endif()
+  elseif(rc EQUAL 0)
+    if(NOT "${err}" STREQUAL "")
+      set(failures "${failures}${what}: standard error not empty:\n${err}\n" PARENT_SCOPE)
+    endif()
+  else()
+    string(REGEX MATCHALL "\n" newlines "${err}")
+    list(LENGTH newlines lines)
+    string(FIND "${err}" "Blad: " at)
+    if(NOT at EQUAL 0 OR NOT lines EQUAL 1)
+      set(failures "${failures}${what}: standard error is not one \"Blad: \" line:\n${err}\n" PARENT_SCOPE)
+    endif()
   endif()
-elseif(expected_rc EQUAL 0)
-  if(NOT "${err}" STREQUAL "")
-    string(APPEND failures "standard error not empty:\n${err}\n")
+endfunction()
+
+check_err("${err}" ${expected_rc} "run")
+
+if(EXISTS /dev/full)
+  execute_process(COMMAND ${command}
+                  INPUT_FILE ${INPUT}
+                  OUTPUT_FILE /dev/full
+                  ERROR_VARIABLE err
+                  RESULT_VARIABLE rc
+                  TIMEOUT 10)
+  if(CRLF)
+    string(REPLACE "\r\n" "\n" err "${err}")
   endif()
-else()
-  string(REGEX MATCHALL "\n" newlines "${err}")
-  list(LENGTH newlines lines)
-  string(FIND "${err}" "Blad: " at)
-  if(NOT at EQUAL 0 OR NOT lines EQUAL 1)
-    string(APPEND failures "standard error is not one \"Blad: \" line:\n${err}\n")
+  if(NOT "${rc}" STREQUAL "1")
+    string(APPEND failures "output to /dev/full: exit status ${rc}, expected 1\n")
   endif()
+  check_err("${err}" 1 "output to /dev/full")
 endif()
 
 if(failures)

@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "wczytaj.h"
+#include "koniec.h"
 
 void tabela(std::int32_t A, std::int32_t B) {
   // 64 bits hold every sum, difference, product and quotient of two 32-bit

@@ -1,0 +1,47 @@
+#include "koniec.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <new>
+
+namespace {
+
+// Set once a "Blad: " line is out, so that no second one follows it.
+bool zgloszono = false;
+
+void zglos(std::string_view opis) {
+  zgloszono = true;
+  // What was printed before must stay, and in front of the message.
+  std::cout.flush();
+  std::cerr << "Blad: " << opis << '\n' << std::flush;
+}
+
+// stdio keeps a failed write's error until the end, so one look here catches
+// output lost at any point: a full disk, a closed stream, a reader gone.
+bool wyjscie_zapisane() {
+  return std::cout.flush() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+void przy_wyjsciu() {
+  if (zgloszono || wyjscie_zapisane()) return;
+  zglos("nie udalo sie zapisac wyniku na standardowe wyjscie");
+  // exit() must not be called again from here; _Exit sets the status.
+  std::_Exit(1);
+}
+
+void brak_pamieci() { przerwij("zabraklo pamieci"); }
+
+// Runs before main in every program that links this file.
+[[maybe_unused]] const bool kStraz = [] {
+  std::set_new_handler(brak_pamieci);
+  std::atexit(przy_wyjsciu);
+  return true;
+}();
+
+}  // namespace
+
+void przerwij(std::string_view opis) {
+  zglos(opis);
+  std::exit(1);
+}
