@@ -5,6 +5,8 @@
 #include <iostream>
 #include <new>
 
+#include "terminal.h"
+
 namespace {
 
 // Set once a "Blad: " line is out, so that no second one follows it.
@@ -24,10 +26,13 @@ bool wyjscie_zapisane() {
 }
 
 void przy_wyjsciu() {
-  if (zgloszono || wyjscie_zapisane()) return;
-  zglos("nie udalo sie zapisac wyniku na standardowe wyjscie");
+  const bool utracone = !zgloszono && !wyjscie_zapisane();
+  if (utracone) zglos("nie udalo sie zapisac wyniku na standardowe wyjscie");
+  // A window opened for this program alone would close with it, taking the
+  // answers or the "Blad: " line along before anyone could read them.
+  czekaj_w_wlasnym_oknie();
   // exit() must not be called again from here; _Exit sets the status.
-  std::_Exit(1);
+  if (utracone) std::_Exit(1);
 }
 
 void brak_pamieci() { przerwij("zabraklo pamieci"); }

@@ -1,5 +1,7 @@
 #include "terminal.h"
 
+#include <iostream>
+
 #ifdef _WIN32
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -37,4 +39,25 @@ std::string do_echa(std::string slowo) {
     if (bajt < 0x20 || bajt == 0x7F) znak = '?';
   }
   return slowo;
+}
+
+void czekaj_w_wlasnym_oknie() {
+#ifdef _WIN32
+  // From a command prompt the console is shared with cmd.exe; after a double
+  // click this program is the only one attached to it.
+  DWORD procesy[2];
+  if (!konsola(STD_INPUT_HANDLE) || !konsola(STD_OUTPUT_HANDLE) ||
+      GetConsoleProcessList(procesy, 2) != 1) {
+    return;
+  }
+  std::cout << "\nNacisnij Enter, aby zamknac okno." << std::flush;
+  // Answers typed ahead, or left by a failed read, must not close it.
+  const HANDLE wejscie = GetStdHandle(STD_INPUT_HANDLE);
+  FlushConsoleInputBuffer(wejscie);
+  char znak = 0;
+  DWORD przeczytane = 0;
+  while (ReadConsoleA(wejscie, &znak, 1, &przeczytane, nullptr) &&
+         przeczytane == 1 && znak != '\n') {
+  }
+#endif
 }

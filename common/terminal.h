@@ -12,4 +12,11 @@ bool wyjscie_na_terminal();
 /// into a file or a pipe it is returned unchanged.
 std::string do_echa(std::string slowo);
 
+/// On Windows, when the console window was made for this program alone (a
+/// double click, not a command prompt) and both standard input and output are
+/// that console, asks for Enter on standard output and waits for it, so that
+/// the window stays open until the learner has read it. Otherwise, and on
+/// every other system, does nothing.
+void czekaj_w_wlasnym_oknie();
+
 #endif  // COMMON_TERMINAL_H_
