@@ -2,19 +2,19 @@
 # build and a .zip from a Windows one, each with the five programs, the README
 # and CZYTAJ.txt, the text for learners.
 
+set(texts README.md CZYTAJ.txt)
 if(WIN32)
   # Notepad on older Windows shows a text with bare "\n" as one long line.
-  set(doc_dir .)
-  foreach(text README.md CZYTAJ.txt)
+  foreach(text IN LISTS texts)
     configure_file(${PROJECT_SOURCE_DIR}/${text} ${PROJECT_BINARY_DIR}/doc/${text}
                    @ONLY NEWLINE_STYLE CRLF)
-    install(FILES ${PROJECT_BINARY_DIR}/doc/${text} DESTINATION ${doc_dir})
+    install(FILES ${PROJECT_BINARY_DIR}/doc/${text} DESTINATION .)
   endforeach()
   set(CPACK_GENERATOR ZIP)
 else()
   include(GNUInstallDirs)
-  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CZYTAJ.txt
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  list(TRANSFORM texts PREPEND ${PROJECT_SOURCE_DIR}/)
+  install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_DOCDIR})
   set(CPACK_GENERATOR TGZ DEB)
 endif()
 
