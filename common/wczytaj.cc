@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iomanip>
 #include <iostream>
+#include <limits>
 
 #include "zapis.h"
 
@@ -46,7 +47,9 @@ std::int32_t wczytaj_liczbe(const char* co) {
     ++dlugosc;
   }
   const std::size_t bez_cyfr = dlugosc;
-  const std::int64_t granica = ujemna ? 2147483648 : 2147483647;
+  using granice = std::numeric_limits<std::int32_t>;
+  const std::int64_t granica =
+      ujemna ? -std::int64_t{granice::min()} : granice::max();
   std::int64_t wartosc = 0;
   while (cyfra(std::cin.peek())) {
     if (++dlugosc > kMaksDlugosc) za_dlugie(co, "podana liczba");
