@@ -1,19 +1,8 @@
 #include "konwersje.h"
 
-#include <cctype>
 #include <limits>
 
 #include "zapis.h"
-
-namespace {
-
-// Alphabet index of `znak` upper-cased, or npos.
-std::size_t wartosc_cyfry(char znak) {
-  const auto duzy = std::toupper(static_cast<unsigned char>(znak));
-  return znaki.find(static_cast<char>(duzy));
-}
-
-}  // namespace
 
 std::int32_t jako_int32(std::uint32_t w) {
   constexpr std::uint32_t maks = std::numeric_limits<std::int32_t>::max();
@@ -23,16 +12,12 @@ std::int32_t jako_int32(std::uint32_t w) {
 }
 
 std::int32_t radixval(std::string liczbasys, std::int32_t sys) {
-  // Unsigned arithmetic gives the documented wrap-around without overflow.
+  // Unsigned arithmetic gives the documented wrap-around without overflow;
+  // a character outside the alphabet counts as the digit -1.
   std::uint32_t liczba = 0;
   std::uint32_t potega = 1;
   for (std::size_t i = liczbasys.size(); i-- > 0;) {
-    const std::size_t pozycja = wartosc_cyfry(liczbasys[i]);
-    // A character outside the alphabet counts as the digit -1.
-    const std::uint32_t cyfra = pozycja == std::string_view::npos
-                                    ? std::numeric_limits<std::uint32_t>::max()
-                                    : static_cast<std::uint32_t>(pozycja);
-    liczba += cyfra * potega;
+    liczba += static_cast<std::uint32_t>(wartosc_cyfry(liczbasys[i])) * potega;
     potega *= static_cast<std::uint32_t>(sys);
   }
   return jako_int32(liczba);
@@ -43,23 +28,13 @@ std::string dec2sys(std::int32_t liczba, std::int32_t sys) {
 }
 
 std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys) {
-  if (!poprawny_system(sys)) return kZlySystem;
-  if (liczbasys.empty()) return "liczba nie ma zadnej cyfry";
-  constexpr std::uint64_t maks = std::numeric_limits<std::int32_t>::max();
-  std::uint64_t wartosc = 0;
-  bool za_duza = false;
-  for (std::size_t i = 0; i < liczbasys.size(); ++i) {
-    const std::size_t cyfra = wartosc_cyfry(liczbasys[i]);
-    if (cyfra >= static_cast<std::size_t>(sys)) {
-      return "znak nr " + std::to_string(i + 1) + " nie jest cyfra systemu " +
-             std::to_string(sys);
-    }
-    // Once past the limit the value stays there, so it cannot overflow.
-    if (!za_duza) {
-      wartosc = wartosc * static_cast<std::uint64_t>(sys) + cyfra;
-      za_duza = wartosc > maks;
-    }
-  }
-  if (za_duza) return "liczba jest wieksza niz 2147483647";
-  return {};
+  const Odczyt odczytana = odczyt(liczbasys, sys);
+  if (odczytana.blad == BladOdczytu::brak) return {};
+  if (odczytana.blad == BladOdczytu::zly_system) return kZlySystem;
+  if (odczytana.blad == BladOdczytu::brak_cyfr)
+    return "liczba nie ma zadnej cyfry";
+  if (odczytana.blad == BladOdczytu::za_duza)
+    return "liczba jest wieksza niz 2147483647";
+  return "znak nr " + std::to_string(odczytana.pozycja + 1) +
+         " nie jest cyfra systemu " + std::to_string(sys);
 }

@@ -1,8 +1,11 @@
 #include <iostream>
 
+#include "koniec.h"
+#include "terminal.h"
 #include "zadania.h"
 
 int main() {
+  przygotuj_program();
   wyczysc_ekran();
   std::cout << "zadanie 1\n";
   parzysta("1001010");

@@ -8,6 +8,7 @@
 void parzysta(std::string bin) {
   if (bin.empty()) return;
   const char znak = bin.back();
+  // "nie parzysta", in two words, is part of the fixed dialogue.
   if (znak == '1') {
     std::cout << "liczba nie parzysta\n";
   } else if (znak == '0') {

@@ -31,8 +31,4 @@ void hex_inc(std::string hex);
 /// ends the program with a "Blad: " line and status 1.
 void kalkulator();
 
-/// Clears the console window; writes nothing when standard output is not a
-/// terminal, nor on a terminal that cannot clear (TERM unset or "dumb").
-void wyczysc_ekran();
-
 #endif  // BASEQUIZ_ZADANIA_H_

@@ -1,6 +1,8 @@
 #include "drille.h"
+#include "koniec.h"
 
 int main() {
+  przygotuj_program();
   dec2bin();
   dec2oct();
   dec2hex();

@@ -16,6 +16,7 @@ void zglos(std::string_view opis) {
   zgloszono = true;
   // What was printed before must stay, and in front of the message.
   std::cout.flush();
+  if (!kursor_na_poczatku_linii()) std::cerr << '\n';
   std::cerr << "Blad: " << opis << '\n' << std::flush;
 }
 
@@ -37,14 +38,13 @@ void przy_wyjsciu() {
 
 void brak_pamieci() { przerwij("zabraklo pamieci"); }
 
-// Runs before main in every program that links this file.
-[[maybe_unused]] const bool kStraz = [] {
+}  // namespace
+
+void przygotuj_program() {
   std::set_new_handler(brak_pamieci);
   std::atexit(przy_wyjsciu);
-  return true;
-}();
-
-}  // namespace
+  sledz_kursor();
+}
 
 void przerwij(std::string_view opis) {
   zglos(opis);

@@ -3,14 +3,18 @@
 
 #include <string_view>
 
-// How a program ends. Linking this file in (every program does, through the
-// reading routines) also sets up, before main, the checks made at every end:
-// output that could not be written turns status 0 into a "Blad: " line and
-// status 1, running out of memory ends the program through przerwij, and a
-// console window opened for the program alone waits for Enter before it goes.
+// How a program ends.
+
+/// Called first in every main. Sets up the checks made at every end: output
+/// that could not be written turns status 0 into a "Blad: " line and status 1,
+/// running out of memory ends the program through przerwij, a console window
+/// opened for the program alone waits for Enter before it goes, and on a
+/// terminal a "Blad: " line starts at the start of a line.
+void przygotuj_program();
 
 /// Flushes standard output, prints "Blad: <opis>" and a newline on standard
-/// error and ends the program with status 1. Allocates nothing, so it serves
+/// error (after a line end, when a terminal's cursor is not at a line start)
+/// and ends the program with status 1. Allocates nothing, so it serves
 /// when memory has run out too; it is the only "Blad: " line of the run.
 [[noreturn]] void przerwij(std::string_view opis);
 

@@ -2,15 +2,41 @@
 #define COMMON_TERMINAL_H_
 
 #include <string>
+#include <string_view>
 
-/// True when standard output is a terminal (on Windows: a console window);
-/// false for a file, a pipe or a device such as NUL.
-bool wyjscie_na_terminal();
+/// True when the standard stream `nr` (0 input, 1 output, 2 error) is a
+/// terminal: a tty, a Windows console, or the pipe that Git Bash (mintty) or
+/// Cygwin gives a program as its terminal; false for a file, another pipe or
+/// a device such as NUL.
+bool na_terminalu(int nr);
 
-/// `slowo` as it may be echoed: on a terminal each control character (bytes
-/// below 0x20 and 0x7F) becomes '?', so typed input cannot drive the screen;
-/// into a file or a pipe it is returned unchanged.
+/// True for the name of a pipe that MSYS2 or Cygwin uses as a terminal:
+/// "\msys-*-pty*" or "\cygwin-*-pty*".
+bool nazwa_terminala(std::wstring_view nazwa);
+
+/// `tekst` with '?' for every byte a terminal might take as a command: the
+/// control characters (below 0x20 and 0x7F) and every byte above 0x7F, which
+/// 8-bit terminals read as control codes too.
+std::string bez_sterujacych(std::string tekst);
+
+/// `slowo` as it may be echoed: bez_sterujacych on a terminal, unchanged into
+/// a file or a pipe.
 std::string do_echa(std::string slowo);
+
+/// Clears the screen: cls on a Windows console, the ANSI sequence on any other
+/// terminal unless TERM is unset, empty or "dumb"; into a file or a pipe it
+/// writes nothing.
+void wyczysc_ekran();
+
+/// When standard output and standard error are both terminals, notes from
+/// here on whether the last byte to reach the screen ended a line: a byte
+/// written to standard output, or one typed (and so echoed) at a terminal on
+/// standard input. Otherwise does nothing.
+void sledz_kursor();
+
+/// False when sledz_kursor saw a last byte that did not end a line; true
+/// before anything was seen and whenever nothing is followed.
+bool kursor_na_poczatku_linii();
 
 /// On Windows, when the console window was made for this program alone (a
 /// double click, not a command prompt) and both standard input and output are

@@ -46,6 +46,19 @@ TEST(ZapisTest, Negative) {
                  {kMin, 2, "-10000000000000000000000000000000"}});
 }
 
+TEST(OdczytTest, RoundTripWithZapis) {
+  for (std::int32_t sys = 2; sys <= 16; ++sys) {
+    for (std::int32_t v : {kMin, kMin + 1, -1, 0, 1, sys, 719392, kMax}) {
+      const std::string cyfry = zapis(v, sys);
+      EXPECT_EQ(odczyt(cyfry, sys, true).wartosc, v) << cyfry << ' ' << sys;
+      // Without a sign allowed, only what zapis writes for v >= 0 is read.
+      const Odczyt bez_znaku = odczyt(cyfry, sys);
+      EXPECT_EQ(bez_znaku.wartosc, v < 0 ? 0 : v) << cyfry << ' ' << sys;
+      EXPECT_EQ(bez_znaku.blad == BladOdczytu::zla_cyfra, v < 0);
+    }
+  }
+}
+
 TEST(ZapisTest, BaseOutsideRangeGivesEmpty) {
   SprawdzTabele({{10, 0, ""},
                  {10, 1, ""},

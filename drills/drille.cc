@@ -42,5 +42,6 @@ void dec2sys() {
   const std::int32_t liczba = wczytaj_liczbe();
   std::cout << "Podaj system liczbowy: ";
   const std::int32_t sys = wczytaj_system();
+  // No blank between "systemie" and the base: part of the fixed dialogue.
   wypisz_wynik(liczba, " to w systemie" + std::to_string(sys) + " --> ", sys);
 }

@@ -5,6 +5,7 @@
 #include "wczytaj.h"
 
 int main() {
+  przygotuj_program();
   std::cout << "Podaj A=";
   const std::int32_t A = wczytaj_liczbe();
   std::cout << "Podaj B=";

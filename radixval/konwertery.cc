@@ -1,66 +1,33 @@
 #include "konwertery.h"
 
-#include <cctype>
-#include <iostream>
-#include <limits>
+#include "zapis.h"
 
 namespace {
 
-// Value of `liczba`, whose digit values `cyfra` gives (-1 for a bad
-// character), each digit weighing 2^bity times the one to its right.
-std::int32_t konwertuj(const std::string& liczba, unsigned bity,
-                       int (*cyfra)(unsigned char), const char* komunikat) {
-  constexpr std::uint64_t maks = std::numeric_limits<std::int32_t>::max();
-  std::uint64_t suma = 0;
-  bool za_duza = false;
-  std::size_t przesuniecie = 0;
-  for (std::size_t i = liczba.size(); i-- > 0; przesuniecie += bity) {
-    const int zn = cyfra(static_cast<unsigned char>(liczba[i]));
-    if (zn < 0) {
-      std::cout << komunikat;
-      return 0;
-    }
-    // Digits further left are still checked, so the scan goes on.
-    if (zn == 0 || za_duza) continue;
-    if (przesuniecie >= 31) {
-      za_duza = true;
-      continue;
-    }
-    suma += static_cast<std::uint64_t>(zn) << przesuniecie;
-    za_duza = suma > maks;
+Wynik konwertuj(const std::string& liczba, std::int32_t sys,
+                std::string_view komunikat) {
+  const Odczyt odczytana = odczyt(liczba, sys);
+  // The empty string has no digits, and no bad one either.
+  if (odczytana.blad == BladOdczytu::brak || liczba.empty()) {
+    return {odczytana.wartosc, {}};
   }
-  if (za_duza) {
-    std::cout << komunikat;
-    return 0;
-  }
-  return static_cast<std::int32_t>(suma);
-}
-
-int cyfra_dwojkowa(unsigned char znak) {
-  return znak == '0' || znak == '1' ? znak - '0' : -1;
-}
-
-int cyfra_osemkowa(unsigned char znak) {
-  return znak >= '0' && znak <= '7' ? znak - '0' : -1;
-}
-
-int cyfra_szesnastkowa(unsigned char znak) {
-  const int duzy = std::toupper(znak);
-  if (duzy >= '0' && duzy <= '9') return duzy - 48;
-  if (duzy >= 'A' && duzy <= 'F') return duzy - 55;
-  return -1;
+  return {0, komunikat};
 }
 
 }  // namespace
 
-std::int32_t bin2dec(std::string liczba) {
-  return konwertuj(liczba, 1, cyfra_dwojkowa, " Podano zla liczbe binarna: ");
+std::ostream& operator<<(std::ostream& wyjscie, const Wynik& wynik) {
+  return wyjscie << wynik.komunikat << wynik.wartosc;
 }
 
-std::int32_t oct2dec(std::string liczba) {
-  return konwertuj(liczba, 3, cyfra_osemkowa, " Podano zla liczbe osemkowa: ");
+Wynik bin2dec(std::string liczba) {
+  return konwertuj(liczba, 2, " Podano zla liczbe binarna: ");
 }
 
-std::int32_t hex2dec(std::string liczba) {
-  return konwertuj(liczba, 4, cyfra_szesnastkowa, " Podano zla liczbe: ");
+Wynik oct2dec(std::string liczba) {
+  return konwertuj(liczba, 8, " Podano zla liczbe osemkowa: ");
+}
+
+Wynik hex2dec(std::string liczba) {
+  return konwertuj(liczba, 16, " Podano zla liczbe: ");
 }

@@ -2,21 +2,31 @@
 #define RADIXVAL_KONWERTERY_H_
 
 #include <cstdint>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 // Checked converters. A bad digit (anything but the base's digits: a sign, a
-// blank, a byte above 127 too) or a value above 2147483647 prints the
-// converter's message once to standard output and gives 0; every digit is
-// checked even past the range, the empty string is 0 and leading zeros are
-// fine.
+// blank, a byte above 127 too) or a value above 2147483647 gives 0 and the
+// converter's message; every digit is checked even past the range, the empty
+// string is 0 and leading zeros are fine.
+
+/// A converter's answer: the value, after the message when there is one.
+struct Wynik {
+  std::int32_t wartosc;
+  std::string_view komunikat;  // empty when the digits were good
+};
+
+/// Prints the message, if any, and then the value.
+std::ostream& operator<<(std::ostream& wyjscie, const Wynik& wynik);
 
 /// Binary digits '0' and '1'; message " Podano zla liczbe binarna: ".
-std::int32_t bin2dec(std::string liczba);
+Wynik bin2dec(std::string liczba);
 
 /// Octal digits '0' to '7'; message " Podano zla liczbe osemkowa: ".
-std::int32_t oct2dec(std::string liczba);
+Wynik oct2dec(std::string liczba);
 
 /// Hexadecimal digits, letters in either case; message " Podano zla liczbe: ".
-std::int32_t hex2dec(std::string liczba);
+Wynik hex2dec(std::string liczba);
 
 #endif  // RADIXVAL_KONWERTERY_H_

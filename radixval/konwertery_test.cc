@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <iostream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-using Konwerter = std::int32_t (*)(std::string);
+using Konwerter = Wynik (*)(std::string);
 
 struct Przypadek {
   Konwerter konwerter;
   std::string liczba;
   std::int32_t wartosc;
-  const char* komunikat;  // what the converter prints; "" for nothing
+  const char* komunikat;  // "" for none
 };
 
 constexpr const char* kBin = " Podano zla liczbe binarna: ";
@@ -24,12 +22,9 @@ constexpr const char* kHex = " Podano zla liczbe: ";
 
 void SprawdzTabele(std::initializer_list<Przypadek> tabela) {
   for (const auto& p : tabela) {
-    std::ostringstream wyjscie;
-    auto* dawny = std::cout.rdbuf(wyjscie.rdbuf());
-    const std::int32_t wartosc = p.konwerter(p.liczba);
-    std::cout.rdbuf(dawny);
-    EXPECT_EQ(wartosc, p.wartosc) << '"' << p.liczba << '"';
-    EXPECT_EQ(wyjscie.str(), p.komunikat) << '"' << p.liczba << '"';
+    const Wynik wynik = p.konwerter(p.liczba);
+    EXPECT_EQ(wynik.wartosc, p.wartosc) << '"' << p.liczba << '"';
+    EXPECT_EQ(wynik.komunikat, p.komunikat) << '"' << p.liczba << '"';
   }
 }
 
