@@ -2,20 +2,11 @@
 
 option(STATIC_RUNTIME "Link the C++ runtime into the programs" ON)
 
-function(project_warnings target)
-  if(MSVC)
-    target_compile_options(${target} PRIVATE /W4)
-  else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-  endif()
-endfunction()
-
 # add_program(name SOURCES ... LIBS ...): one of the installed console programs.
 function(add_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  project_warnings(${name})
   if(STATIC_RUNTIME AND NOT MSVC)
     if(WIN32)
       # MinGW's posix thread model also needs libwinpthread, so link it all.
@@ -37,7 +28,6 @@ function(add_unit_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                            ${CMAKE_BINARY_DIR}/tests)
-  project_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 30)
 endfunction()
 
