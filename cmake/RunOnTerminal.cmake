@@ -2,8 +2,12 @@
 #   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
 #         [-DSHOWS=text] -P RunOnTerminal.cmake
 # ESCAPES says whether an ESC byte may reach the terminal; SHOWS is a text the
-# screen must show.
+# screen must show. The program must end with status 0.
 
+# The shell would only say "not found", which shows no ESC byte either.
+if(NOT EXISTS "${PROGRAM}")
+  message(FATAL_ERROR "no program ${PROGRAM}")
+endif()
 find_program(SCRIPT script REQUIRED)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
                         ${SCRIPT} -qec "'${PROGRAM}' < '${INPUT}'" /dev/null
@@ -11,6 +15,10 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
                 OUTPUT_VARIABLE out
                 RESULT_VARIABLE rc
                 TIMEOUT 10)
+
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "exit status ${rc} on the terminal (TERM=${TERM}):\n${out}")
+endif()
 
 string(ASCII 27 esc)
 string(FIND "${out}" "${esc}" at)
