@@ -15,6 +15,9 @@
 if(NOT PROGRAM OR NOT CASE)
   message(FATAL_ERROR "usage: cmake -DPROGRAM=... -DCASE=... -P RunTranscript.cmake")
 endif()
+if(NOT EXISTS "${PROGRAM}")
+  message(FATAL_ERROR "no program ${PROGRAM}")
+endif()
 
 set(command ${PROGRAM})
 if(LAUNCHER)
