@@ -2,20 +2,11 @@
 
 option(STATIC_RUNTIME "Link the C++ runtime into the programs" ON)
 
-function(project_warnings target)
-  if(MSVC)
-    target_compile_options(${target} PRIVATE /W4)
-  else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-  endif()
-endfunction()
-
 # add_program(name SOURCES ... LIBS ...): one of the installed console programs.
 function(add_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  project_warnings(${name})
   if(STATIC_RUNTIME AND NOT MSVC)
     if(WIN32)
       # MinGW's posix thread model also needs libwinpthread, so link it all.
@@ -37,40 +28,78 @@ function(add_unit_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                            ${CMAKE_BINARY_DIR}/tests)
-  project_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 30)
 endfunction()
 
-# add_transcript_tests(program): every cases/NAME.in beside the calling
-# CMakeLists.txt is fed to the program and its output compared byte for byte
-# with NAME.out (and NAME.rc, NAME.err where present).
-function(add_transcript_tests program)
+# The tests that run the programs carry the label "programs" and can run them
+# from any folder instead, such as an unpacked package, with nothing built:
+#   cmake --preset test -B check -DPROGRAMS_DIR=/tmp/liczby/bin
+#   ctest --test-dir check -L programs
+# PROGRAMS_DIR       the folder; empty: the programs this build makes
+# PROGRAMS_SUFFIX    what their file names end in there, such as .exe
+# PROGRAMS_LAUNCHER  what runs them, such as wine; the terminal tests are left
+#                    out then, as the launcher's console stands between the
+#                    program and the terminal script(1) makes
+# PROGRAMS_CRLF      ON: CRLF in their output counts as LF (Windows text)
+set(PROGRAMS_DIR "" CACHE PATH "Folder of the programs the tests run (empty: this build's)")
+set(PROGRAMS_SUFFIX "" CACHE STRING "File name suffix of the programs in PROGRAMS_DIR")
+set(PROGRAMS_LAUNCHER "" CACHE STRING "Command that runs the programs, such as wine")
+option(PROGRAMS_CRLF "Take CRLF in the programs' output as LF" OFF)
+
+# program_file(var program): the program file the tests run.
+function(program_file var program)
+  if(PROGRAMS_DIR)
+    set(${var} ${PROGRAMS_DIR}/${program}${PROGRAMS_SUFFIX} PARENT_SCOPE)
+  else()
+    set(${var} $<TARGET_FILE:${program}> PARENT_SCOPE)
+  endif()
+endfunction()
+
+# add_transcript_test(program name [INPUT file]): cases/name beside the calling
+# CMakeLists.txt; see RunTranscript.cmake. INPUT replaces cases/name.in.
+function(add_transcript_test program name)
   if(NOT BUILD_TESTING)
     return()
   endif()
+  cmake_parse_arguments(ARG "" "INPUT" "" ${ARGN})
+  program_file(file ${program})
+  set(input "")
+  if(ARG_INPUT)
+    set(input -DINPUT=${ARG_INPUT})
+  endif()
+  add_test(NAME ${program}.${name}
+           COMMAND ${CMAKE_COMMAND} -DPROGRAM=${file}
+                   "-DLAUNCHER=${PROGRAMS_LAUNCHER}" -DCRLF=${PROGRAMS_CRLF} ${input}
+                   -DCASE=${CMAKE_CURRENT_SOURCE_DIR}/cases/${name}
+                   -P ${PROJECT_SOURCE_DIR}/cmake/RunTranscript.cmake)
+  # Each of the two runs has a limit of its own, which names the hung one.
+  set_tests_properties(${program}.${name} PROPERTIES TIMEOUT 30 LABELS programs)
+endfunction()
+
+# add_transcript_tests(program): a test for every cases/NAME.in beside the
+# calling CMakeLists.txt.
+function(add_transcript_tests program)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cases/*.in)
   foreach(input IN LISTS inputs)
-    get_filename_component(case ${input} NAME_WE)
-    get_filename_component(dir ${input} DIRECTORY)
-    add_test(NAME ${program}.${case}
-             COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}>
-                     -DCASE=${dir}/${case} -P ${PROJECT_SOURCE_DIR}/cmake/RunTranscript.cmake)
-    set_tests_properties(${program}.${case} PROPERTIES TIMEOUT 10)
+    get_filename_component(name ${input} NAME_WE)
+    add_transcript_test(${program} ${name})
   endforeach()
 endfunction()
 
 # add_terminal_test(name program INPUT file TERM name ESCAPES ON|OFF [SHOWS
-# text]): the program run on a terminal; see RunOnTerminal.cmake.
+# text] [STATUS n]): the program run on a terminal; see RunOnTerminal.cmake.
 function(add_terminal_test name program)
   find_program(SCRIPT script)
-  if(NOT BUILD_TESTING OR NOT SCRIPT)
+  if(NOT BUILD_TESTING OR NOT SCRIPT OR PROGRAMS_LAUNCHER)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "INPUT;TERM;ESCAPES;SHOWS" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "INPUT;TERM;ESCAPES;SHOWS;STATUS" "" ${ARGN})
+  program_file(file ${program})
   add_test(NAME ${program}.${name}
-           COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}>
+           COMMAND ${CMAKE_COMMAND} -DPROGRAM=${file}
                    -DINPUT=${ARG_INPUT} -DTERM=${ARG_TERM}
                    -DESCAPES=${ARG_ESCAPES} "-DSHOWS=${ARG_SHOWS}"
+                   -DSTATUS=${ARG_STATUS}
                    -P ${PROJECT_SOURCE_DIR}/cmake/RunOnTerminal.cmake)
-  set_tests_properties(${program}.${name} PROPERTIES TIMEOUT 10)
+  set_tests_properties(${program}.${name} PROPERTIES TIMEOUT 10 LABELS programs)
 endfunction()

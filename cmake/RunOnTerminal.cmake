@@ -1,9 +1,14 @@
 # Runs a program with standard output on a terminal that script(1) makes:
 #   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
-#         [-DSHOWS=text] -P RunOnTerminal.cmake
-# ESCAPES says whether an ESC byte may reach the terminal; SHOWS is a text the
-# screen must show.
+#         [-DSHOWS=text] [-DSTATUS=n] -P RunOnTerminal.cmake
+# Standard error is the same terminal. ESCAPES says whether an ESC byte may
+# reach the terminal; SHOWS is a text the screen must show, where "\n" stands
+# for a line end. The program must end with STATUS (0 when not given).
 
+# The shell would only say "not found", which shows no ESC byte either.
+if(NOT EXISTS "${PROGRAM}")
+  message(FATAL_ERROR "no program ${PROGRAM}")
+endif()
 find_program(SCRIPT script REQUIRED)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
                         ${SCRIPT} -qec "'${PROGRAM}' < '${INPUT}'" /dev/null
@@ -11,6 +16,13 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
                 OUTPUT_VARIABLE out
                 RESULT_VARIABLE rc
                 TIMEOUT 10)
+
+if(NOT STATUS)
+  set(STATUS 0)
+endif()
+if(NOT rc EQUAL STATUS)
+  message(FATAL_ERROR "exit status ${rc} on the terminal (TERM=${TERM}):\n${out}")
+endif()
 
 string(ASCII 27 esc)
 string(FIND "${out}" "${esc}" at)
@@ -20,6 +32,8 @@ elseif(NOT ESCAPES AND NOT at EQUAL -1)
   message(FATAL_ERROR "an ESC byte reached the terminal (TERM=${TERM}):\n${out}")
 endif()
 if(SHOWS)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\\n" "\n" SHOWS "${SHOWS}")
   string(FIND "${out}" "${SHOWS}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the terminal does not show \"${SHOWS}\":\n${out}")

@@ -1,9 +1,10 @@
 # Runs one transcript case: cmake -DPROGRAM=exe -DCASE=dir/name -P RunTranscript.cmake
 #   name.in   standard input
 #   name.out  expected standard output, byte for byte
-#   name.rc   expected exit status (0 when absent)
 #   name.err  expected standard error (when absent: empty on status 0,
 #             otherwise one line starting "Blad: ")
+#   name.rc   expected exit status, needed only where it is not the usual
+#             one: 1 with name.err, 0 without
 # Optional: -DLAUNCHER=wine runs the program through it; -DCRLF=ON turns
 # "\r\n" into "\n" in both outputs first (a Windows console program's text);
 # -DINPUT=path reads standard input from there instead of name.in.
@@ -13,6 +14,9 @@
 
 if(NOT PROGRAM OR NOT CASE)
   message(FATAL_ERROR "usage: cmake -DPROGRAM=... -DCASE=... -P RunTranscript.cmake")
+endif()
+if(NOT EXISTS "${PROGRAM}")
+  message(FATAL_ERROR "no program ${PROGRAM}")
 endif()
 
 set(command ${PROGRAM})
@@ -42,9 +46,14 @@ if(NOT "${out}" STREQUAL "${expected_out}")
   string(APPEND failures "standard output differs\n--- expected ---\n${expected_out}\n--- actual ---\n${out}\n")
 endif()
 
-set(expected_rc 0)
+# Every failure the programs report is status 1, so a case that expects a
+# message expects that status unless it says otherwise.
 if(EXISTS ${CASE}.rc)
   file(STRINGS ${CASE}.rc expected_rc LIMIT_COUNT 1)
+elseif(EXISTS ${CASE}.err)
+  set(expected_rc 1)
+else()
+  set(expected_rc 0)
 endif()
 if(NOT "${rc}" STREQUAL "${expected_rc}")
   string(APPEND failures "exit status ${rc}, expected ${expected_rc}\n")
