@@ -3,8 +3,17 @@
 option(STATIC_RUNTIME "Link the C++ runtime into the programs" ON)
 
 # add_program(name SOURCES ... LIBS ...): one of the installed console programs.
+# For the web page the programs share one WebAssembly module instead: each
+# becomes an object library whose main is renamed <name>_main, for web/ to
+# start by name.
 function(add_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(EMSCRIPTEN)
+    add_library(${name} OBJECT ${ARG_SOURCES})
+    target_compile_definitions(${name} PRIVATE main=${name}_main)
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    return()
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   if(STATIC_RUNTIME AND NOT MSVC)

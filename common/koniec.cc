@@ -43,7 +43,7 @@ void brak_pamieci() { przerwij("zabraklo pamieci"); }
 void przygotuj_program() {
   std::set_new_handler(brak_pamieci);
   std::atexit(przy_wyjsciu);
-  sledz_kursor();
+  przygotuj_strumienie();
 }
 
 void przerwij(std::string_view opis) {

@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
+// The platform edge: konsola.cc serves a console or terminal, strona.cc the
+// web page, and terminal.cc holds what both share.
+
 /// True when the standard stream `nr` (0 input, 1 output, 2 error) is a
 /// terminal: a tty, a Windows console, or the pipe that Git Bash (mintty) or
 /// Cygwin gives a program as its terminal; false for a file, another pipe or
-/// a device such as NUL.
+/// a device such as NUL, and always on the web page.
 bool na_terminalu(int nr);
 
 /// True for the name of a pipe that MSYS2 or Cygwin uses as a terminal:
@@ -23,19 +26,21 @@ std::string bez_sterujacych(std::string tekst);
 /// a file or a pipe.
 std::string do_echa(std::string slowo);
 
-/// Clears the screen: cls on a Windows console, the ANSI sequence on any other
-/// terminal unless TERM is unset, empty or "dumb"; into a file or a pipe it
-/// writes nothing.
+/// Clears the screen: the page's screen on the web, cls on a Windows console,
+/// the ANSI sequence on any other terminal unless TERM is unset, empty or
+/// "dumb"; into a file or a pipe it writes nothing.
 void wyczysc_ekran();
 
-/// When standard output and standard error are both terminals, notes from
-/// here on whether the last byte to reach the screen ended a line: a byte
-/// written to standard output, or one typed (and so echoed) at a terminal on
-/// standard input. Otherwise does nothing.
-void sledz_kursor();
+/// Sets up the standard streams, once, before anything is read or written. At
+/// a console: when standard output and standard error are both terminals,
+/// notes from here on whether the last byte to reach the screen ended a line
+/// (a byte written to standard output, or one typed, and so echoed, at a
+/// terminal on standard input); otherwise does nothing. On the web page:
+/// connects all three streams to the page.
+void przygotuj_strumienie();
 
-/// False when sledz_kursor saw a last byte that did not end a line; true
-/// before anything was seen and whenever nothing is followed.
+/// False when przygotuj_strumienie's tracking saw a last byte that did not end
+/// a line; true before anything was seen and whenever nothing is followed.
 bool kursor_na_poczatku_linii();
 
 /// On Windows, when the console window was made for this program alone (a
