@@ -1,6 +1,7 @@
 # What a teacher hands out: `cpack` makes a .tar.gz and a .deb from a Linux
 # build and a .zip from a Windows one, each with the five programs, the README
-# and CZYTAJ.txt, the text for learners.
+# and CZYTAJ.txt, the text for learners, and, given a built page in WEB_DIR,
+# the web page: web/ in the archives, /usr/share/liczby/web in the .deb.
 
 set(texts README.md CZYTAJ.txt)
 if(WIN32)
@@ -16,6 +17,24 @@ else()
   list(TRANSFORM texts PREPEND ${PROJECT_SOURCE_DIR}/)
   install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_DOCDIR})
   set(CPACK_GENERATOR TGZ DEB)
+endif()
+
+if(WEB_DIR)
+  if(NOT EXISTS ${WEB_DIR}/index.html)
+    message(FATAL_ERROR "WEB_DIR=${WEB_DIR} holds no index.html")
+  endif()
+  if(WIN32)
+    install(DIRECTORY ${WEB_DIR}/ DESTINATION web)
+  else()
+    install(DIRECTORY ${WEB_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/liczby/web
+            COMPONENT strona)
+    # The .tar.gz has it at its top instead; cmake --install leaves it out.
+    install(DIRECTORY ${WEB_DIR}/ DESTINATION web COMPONENT archiwum EXCLUDE_FROM_ALL)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingPerGenerator.cmake)
+  endif()
+else()
+  message(STATUS "WEB_DIR not set: the packages hold no web page "
+                 "(cmake --workflow --preset web, then -DWEB_DIR=<build-web/web>)")
 endif()
 
 set(CPACK_PACKAGE_VENDOR "liczby")
