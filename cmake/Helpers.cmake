@@ -55,6 +55,17 @@ set(PROGRAMS_SUFFIX "" CACHE STRING "File name suffix of the programs in PROGRAM
 set(PROGRAMS_LAUNCHER "" CACHE STRING "Command that runs the programs, such as wine")
 option(PROGRAMS_CRLF "Take CRLF in the programs' output as LF" OFF)
 
+# The same cases run in the web page too, in headless Chromium, when WEB_DIR
+# names a built page folder (build-web/web); see web/test/.
+set(WEB_DIR "" CACHE PATH "Built web page folder whose programs the tests also run (empty: none)")
+set(WEB_TEST ${PROJECT_SOURCE_DIR}/web/test)
+if(BUILD_TESTING AND WEB_DIR)
+  find_program(NODE NAMES node nodejs REQUIRED)
+  if(NOT EXISTS ${WEB_TEST}/node_modules/playwright-core)
+    message(FATAL_ERROR "WEB_DIR needs the browser driver: npm ci --prefix ${WEB_TEST}")
+  endif()
+endif()
+
 # program_file(var program): the program file the tests run.
 function(program_file var program)
   if(PROGRAMS_DIR)
@@ -86,12 +97,26 @@ function(add_transcript_test program name)
 endfunction()
 
 # add_transcript_tests(program): a test for every cases/NAME.in beside the
-# calling CMakeLists.txt.
+# calling CMakeLists.txt, and with WEB_DIR one more in the page for every case
+# whose input a learner can type there.
 function(add_transcript_tests program)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cases/*.in)
   foreach(input IN LISTS inputs)
     get_filename_component(name ${input} NAME_WE)
     add_transcript_test(${program} ${name})
+  endforeach()
+  if(NOT BUILD_TESTING OR NOT WEB_DIR OR NOT inputs)
+    return()
+  endif()
+  execute_process(COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs --pisalne ${inputs}
+                  OUTPUT_VARIABLE typeable COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "[^\n]+" typeable "${typeable}")
+  foreach(input IN LISTS typeable)
+    get_filename_component(name ${input} NAME_WE)
+    add_test(NAME web.${program}.${name}
+             COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs ${WEB_DIR} ${program}
+                     ${CMAKE_CURRENT_SOURCE_DIR}/cases/${name})
+    set_tests_properties(web.${program}.${name} PROPERTIES TIMEOUT 60 LABELS web)
   endforeach()
 endfunction()
 

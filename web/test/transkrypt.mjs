@@ -1,0 +1,61 @@
+// node transkrypt.mjs PAGE_DIR PROGRAM CASE: runs the transcript case CASE
+// (CASE.in, CASE.out, CASE.err) in the page, typing its input line by line.
+// node transkrypt.mjs --pisalne FILE...: prints the files a learner can type:
+// valid UTF-8 with no control character but tab and line feed.
+import fs from 'node:fs';
+import { otworz, strona, wyjscie, poczekaj } from './przegladarka.mjs';
+
+function pisalne(bajty) {
+  try {
+    const tekst = new TextDecoder('utf-8', { fatal: true }).decode(bajty);
+    return !/[\0-\x08\x0b-\x1f\x7f-\x9f\ufeff]/u.test(tekst);
+  } catch {
+    return false;
+  }
+}
+
+const [, , pierwszy, ...reszta] = process.argv;
+if (pierwszy === '--pisalne') {
+  for (const plik of reszta) if (pisalne(fs.readFileSync(plik))) console.log(plik);
+  process.exit(0);
+}
+
+const [program, przypadek] = reszta;
+const wejscie = fs.readFileSync(`${przypadek}.in`, 'utf8');
+const oczekiwane = fs.readFileSync(`${przypadek}.out`, 'utf8');
+const bledy = fs.existsSync(`${przypadek}.err`) ? fs.readFileSync(`${przypadek}.err`, 'utf8') : '';
+const kod = fs.existsSync(`${przypadek}.rc`)
+  ? fs.readFileSync(`${przypadek}.rc`, 'utf8').trim()
+  : bledy ? '1' : '0';
+
+const przegladarka = await otworz();
+const porazki = [];
+try {
+  const { karta, uwagi } = await strona(przegladarka, pierwszy, program);
+  const linie = wejscie.split('\n');
+  const ostatnia = linie.pop();
+  for (const linia of linie) {
+    if ((await poczekaj(karta)) === 'koniec') break;
+    await karta.fill('#wejscie', linia);
+    await karta.press('#wejscie', 'Enter');
+  }
+  if ((await poczekaj(karta)) !== 'koniec') {
+    // Text without a line end goes with the end of input, as Ctrl+D sends it.
+    await karta.fill('#wejscie', ostatnia);
+    await karta.press('#wejscie', 'Control+D');
+  }
+  await karta.waitForSelector('#ekran[data-stan="koniec"]');
+  const { out, err } = await wyjscie(karta);
+  const status = await karta.$eval('#ekran', (e) => e.dataset.kod);
+  if (out !== oczekiwane) porazki.push(`standard output differs\n--- expected ---\n${oczekiwane}\n--- actual ---\n${out}`);
+  if (status !== kod) porazki.push(`exit status ${status}, expected ${kod}`);
+  if (bledy ? err !== bledy : err !== '' && kod === '0') porazki.push(`standard error:\n${err}`);
+  if (!bledy && kod !== '0' && !/^Blad: [^\n]*\n$/.test(err)) porazki.push(`standard error is not one "Blad: " line:\n${err}`);
+  if (uwagi.length) porazki.push(`the page reported:\n${uwagi.join('\n')}`);
+} finally {
+  await przegladarka.close();
+}
+if (porazki.length) {
+  console.error(`${przypadek}:\n${porazki.join('\n')}`);
+  process.exit(1);
+}

@@ -1,0 +1,143 @@
+// node zachowanie.mjs PAGE_DIR CHECK: one check of the page's behaviour that
+// no transcript shows. Fails with a message on standard error.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { otworz, strona, wyjscie, poczekaj } from './przegladarka.mjs';
+
+const [, , folder, sprawdzenie] = process.argv;
+
+async function wpisz(karta, tekst) {
+  assert.equal(await poczekaj(karta), 'czeka');
+  await karta.fill('#wejscie', tekst);
+  await karta.press('#wejscie', 'Enter');
+}
+
+async function koniec(karta) {
+  await karta.waitForSelector('#ekran[data-stan="koniec"]');
+  return { ...(await wyjscie(karta)), kod: await karta.$eval('#ekran', (e) => e.dataset.kod) };
+}
+
+const sprawdzenia = {
+  // Typed markup is echoed by the program and shown as text, not as elements.
+  async markup(przegladarka) {
+    const { karta } = await strona(przegladarka, folder, 'radixval');
+    await wpisz(karta, '<b>1</b>');
+    await karta.press('#wejscie', 'Control+D');
+    const { out } = await koniec(karta);
+    assert.match(out, /liczba \(2\): <b>1<\/b> to /);
+    assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad')).length), 0);
+  },
+
+  // Ctrl+D in the empty field is the end of input, as at a console.
+  async ctrl_d(przegladarka) {
+    const { karta } = await strona(przegladarka, folder, 'pairops');
+    await wpisz(karta, '7');
+    await poczekaj(karta);
+    await karta.press('#wejscie', 'Control+D');
+    const { out, err, kod } = await koniec(karta);
+    assert.equal(out, 'Podaj A=Podaj B=');
+    assert.equal(err, 'Blad: oczekiwano liczby calkowitej, a dane wejsciowe sie skonczyly\n');
+    assert.equal(kod, '1');
+  },
+
+  // A pasted block goes as lines; what follows its last line end stays typed.
+  async paste(przegladarka) {
+    const { karta } = await strona(przegladarka, folder, 'basetour');
+    await poczekaj(karta);
+    await karta.$eval('#wejscie', (pole) => {
+      const dane = new DataTransfer();
+      dane.setData('text/plain', '10\r\n8\n255\n3');
+      pole.dispatchEvent(new ClipboardEvent('paste', { clipboardData: dane, bubbles: true, cancelable: true }));
+    });
+    assert.equal(await karta.inputValue('#wejscie'), '3');
+    await karta.press('#wejscie', 'Enter');
+    await wpisz(karta, '2');
+    const { out, kod } = await koniec(karta);
+    assert.equal(kod, '0');
+    assert.match(out, /-> 1010\n[^]*-> 10\n[^]*-> FF\n[^]*-> 11\n/);
+  },
+
+  // Running again starts a fresh program with an empty screen.
+  async od_nowa(przegladarka) {
+    const { karta } = await strona(przegladarka, folder, 'bitstep');
+    await wpisz(karta, 'x');
+    assert.equal((await koniec(karta)).kod, '1');
+    await karta.click('#od-nowa');
+    await wpisz(karta, '5');
+    const { out, err, kod } = await koniec(karta);
+    assert.deepEqual({ err, kod }, { err: '', kod: '0' });
+    assert.equal(out.match(/Podaj/g).length, 1);
+    assert.match(out, /-> 101\n/);
+    assert.equal(await karta.$$eval('#ekran kbd', (k) => k.length), 1);
+  },
+
+  // Served from a plain server below its root, the page asks for nothing
+  // outside its folder (no /favicon.ico either) and logs nothing.
+  async zadania(przegladarka) {
+    const zadane = [];
+    const serwer = http.createServer((z, o) => {
+      zadane.push(z.url);
+      const plik = path.join(folder, decodeURIComponent(z.url.replace(/^\/strona\/(?=$|[?#])/, '/strona/index.html').replace(/^\/strona\//, '/').split(/[?#]/)[0]));
+      if (!z.url.startsWith('/strona/') || !fs.existsSync(plik) || fs.statSync(plik).isDirectory()) {
+        o.writeHead(404).end();
+        return;
+      }
+      o.writeHead(200, { 'Content-Type': { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' }[path.extname(plik)] });
+      o.end(fs.readFileSync(plik));
+    });
+    await new Promise((r) => serwer.listen(0, '127.0.0.1', r));
+    try {
+      const kontekst = await przegladarka.newContext();
+      const karta = await kontekst.newPage();
+      const uwagi = [];
+      karta.on('console', (m) => uwagi.push(m.text()));
+      karta.on('pageerror', (e) => uwagi.push(e.message));
+      const adres = `http://127.0.0.1:${serwer.address().port}/strona/`;
+      await karta.goto(adres);
+      await karta.click('a[href="#pairops"]');
+      await wpisz(karta, '7');
+      await wpisz(karta, '2');
+      assert.equal((await koniec(karta)).kod, '0');
+      await karta.waitForTimeout(500);
+      assert.deepEqual(zadane.filter((u) => !u.startsWith('/strona/')), []);
+      assert.deepEqual(uwagi, []);
+    } finally {
+      serwer.close();
+    }
+  },
+
+  // axe-core finds no serious or critical issue on the start page or in a
+  // running program, in light and dark mode; at 360 px nothing scrolls
+  // sideways, however long the output.
+  async dostepnosc(przegladarka) {
+    const axe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+    for (const colorScheme of ['light', 'dark']) {
+      for (const nazwa of ['', 'radixval']) {
+        const { karta } = await strona(przegladarka, folder, nazwa, { colorScheme, viewport: { width: 360, height: 640 } });
+        if (nazwa) {
+          await wpisz(karta, '1'.repeat(300));
+          await wpisz(karta, '9');
+        }
+        // Evaluated by the driver, which the page's policy does not govern.
+        await karta.evaluate(axe);
+        const wyniki = await karta.evaluate(async () => (await window.axe.run()).violations);
+        const powazne = wyniki.filter((w) => ['serious', 'critical'].includes(w.impact));
+        assert.deepEqual(powazne.map((w) => `${colorScheme} ${nazwa || 'list'}: ${w.id}: ${w.nodes.map((n) => n.target).join(' ')}`), []);
+        assert.ok(await karta.evaluate(() => document.documentElement.scrollWidth <= 360), `${nazwa || 'list'} scrolls sideways at 360 px`);
+      }
+    }
+  },
+};
+
+const przegladarka = await otworz();
+try {
+  await sprawdzenia[sprawdzenie](przegladarka);
+} catch (e) {
+  console.error(`${sprawdzenie}: ${e.message}`);
+  process.exitCode = 1;
+} finally {
+  await przegladarka.close();
+}
