@@ -149,15 +149,25 @@
         if (przebieg === biezacy) ekran.textContent = '';
       },
     };
+    // Before the runtime is up, a failure is the browser's: too old, or
+    // refusing WebAssembly.
     const blad = (powod) => {
       if (przebieg !== biezacy) return;
-      dopisz(2, 'Blad: program nie mogl dzialac dalej (' + powod + ')\n');
+      dopisz(
+        2,
+        przebieg.uruchomiony
+          ? 'Blad: program nie mogl dzialac dalej (' + powod + ')\n'
+          : 'Program nie mógł się uruchomić, bo ta przeglądarka nie wykonuje ' +
+              'WebAssembly (' + powod + '). Potrzebna jest nowsza przeglądarka: ' +
+              'Chrome lub Edge od wersji 95, Firefox od 102, Safari od 16.\n'
+      );
       zakoncz(przebieg, 1);
     };
     try {
       Liczby({
         arguments: [nazwa],
         strona,
+        onRuntimeInitialized: () => (przebieg.uruchomiony = true),
         onExit: (kod) => zakoncz(przebieg, kod),
         onAbort: blad,
         print: () => {},

@@ -19,17 +19,18 @@ export async function otworz() {
   });
 }
 
-// A new page with the program `nazwa` (or the list) from the folder `strona`;
-// `uwagi` collects every console message, page error and CSP violation.
+// A new page with the program `nazwa` (or the list) from `folder`, a folder
+// or an http:// address; `uwagi` collects every console message, page error
+// and CSP violation.
 export async function strona(przegladarka, folder, nazwa = '', opcje = {}, kontekst = null) {
   kontekst ??= await przegladarka.newContext(opcje);
   const karta = await kontekst.newPage();
   const uwagi = [];
   karta.on('console', (m) => uwagi.push(`console ${m.type()}: ${m.text()}`));
   karta.on('pageerror', (e) => uwagi.push(`page error: ${e.message}`));
-  const adres = pathToFileURL(path.join(path.resolve(folder), 'index.html'));
-  await karta.goto(adres.href + (nazwa ? '#' + nazwa : ''));
-  return { karta, uwagi, adres };
+  const adres = folder.startsWith('http:') ? folder : pathToFileURL(path.join(path.resolve(folder), 'index.html')).href;
+  await karta.goto(adres + (nazwa ? '#' + nazwa : ''));
+  return { karta, uwagi };
 }
 
 // What the program wrote to standard output and to standard error.

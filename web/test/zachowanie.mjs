@@ -78,25 +78,18 @@ const sprawdzenia = {
   // outside its folder (no /favicon.ico either) and logs nothing.
   async zadania(przegladarka) {
     const zadane = [];
+    const typy = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' };
     const serwer = http.createServer((z, o) => {
       zadane.push(z.url);
-      const plik = path.join(folder, decodeURIComponent(z.url.replace(/^\/strona\/(?=$|[?#])/, '/strona/index.html').replace(/^\/strona\//, '/').split(/[?#]/)[0]));
-      if (!z.url.startsWith('/strona/') || !fs.existsSync(plik) || fs.statSync(plik).isDirectory()) {
-        o.writeHead(404).end();
-        return;
-      }
-      o.writeHead(200, { 'Content-Type': { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' }[path.extname(plik)] });
-      o.end(fs.readFileSync(plik));
+      const nazwa = /^\/strona\/([\w.-]*)$/.exec(new URL(z.url, 'http://x').pathname)?.[1];
+      const plik = path.join(folder, nazwa || 'index.html');
+      const znany = nazwa !== undefined && typy[path.extname(plik)] && fs.existsSync(plik);
+      o.writeHead(znany ? 200 : 404, znany ? { 'Content-Type': typy[path.extname(plik)] } : {});
+      o.end(znany ? fs.readFileSync(plik) : undefined);
     });
     await new Promise((r) => serwer.listen(0, '127.0.0.1', r));
     try {
-      const kontekst = await przegladarka.newContext();
-      const karta = await kontekst.newPage();
-      const uwagi = [];
-      karta.on('console', (m) => uwagi.push(m.text()));
-      karta.on('pageerror', (e) => uwagi.push(e.message));
-      const adres = `http://127.0.0.1:${serwer.address().port}/strona/`;
-      await karta.goto(adres);
+      const { karta, uwagi } = await strona(przegladarka, `http://127.0.0.1:${serwer.address().port}/strona/`);
       await karta.click('a[href="#pairops"]');
       await wpisz(karta, '7');
       await wpisz(karta, '2');
