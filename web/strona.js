@@ -190,7 +190,7 @@
   }
 
   wejscie.addEventListener('keydown', (e) => {
-    if (e.key === 'Enter') {
+    if (e.key === 'Enter' && !e.isComposing) {
       e.preventDefault();
       const tekst = wejscie.value;
       wejscie.value = '';
