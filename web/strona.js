@@ -51,6 +51,7 @@
     const kbd = document.createElement('kbd');
     kbd.textContent = tekst;
     ekran.append(kbd);
+    ekran.scrollTop = ekran.scrollHeight;
   }
 
   // Hands the waiting read its bytes: queued input first, then the end of
