@@ -1,13 +1,21 @@
 # Build helpers shared by every folder's CMakeLists.txt.
 
-option(STATIC_RUNTIME "Link the C++ runtime into the programs" ON)
+# With STATIC_RUNTIME the programs need nothing but the system itself: fully
+# static on Linux and with MinGW (any x86-64 Linux, a Windows PC without
+# MinGW's DLLs), the static runtime with MSVC (no Visual C++ redistributable).
+option(STATIC_RUNTIME "Link the C and C++ runtime into the programs" ON)
+if(STATIC_RUNTIME)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+endif()
 
-# add_program(name SOURCES ... LIBS ...): one of the installed console programs.
+# add_program(name OPIS text SOURCES ... LIBS ...): one of the installed console
+# programs; OPIS, a Polish ASCII sentence, describes it in its Windows
+# Properties.
 # For the web page the programs share one WebAssembly module instead: each
 # becomes an object library whose main is renamed <name>_main, for web/ to
 # start by name.
 function(add_program name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "OPIS" "SOURCES;LIBS" ${ARGN})
   if(EMSCRIPTEN)
     add_library(${name} OBJECT ${ARG_SOURCES})
     target_compile_definitions(${name} PRIVATE main=${name}_main)
@@ -17,12 +25,14 @@ function(add_program name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   if(STATIC_RUNTIME AND NOT MSVC)
-    if(WIN32)
-      # MinGW's posix thread model also needs libwinpthread, so link it all.
-      target_link_options(${name} PRIVATE -static)
-    else()
-      target_link_options(${name} PRIVATE -static-libstdc++ -static-libgcc)
-    endif()
+    target_link_options(${name} PRIVATE -static)
+  endif()
+  if(WIN32)
+    # The version, product and description in the file's Properties.
+    set(NAZWA ${name})
+    set(OPIS ${ARG_OPIS})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/wersja.rc.in ${name}.rc @ONLY)
+    target_sources(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
   endif()
   install(TARGETS ${name} RUNTIME DESTINATION bin)
 endfunction()
