@@ -1,44 +1,71 @@
-# What a teacher hands out: `cpack` makes a .tar.gz and a .deb from a Linux
-# build and a .zip from a Windows one, each with the five programs, the README
-# and CZYTAJ.txt, the text for learners, and, given a built page in WEB_DIR,
-# the web page: web/ in the archives, /usr/share/liczby/web in the .deb.
+# What a teacher hands out. `cpack` makes, from a Linux build, a .tar.gz with
+# fully static programs or, with DEBIAN_PACKAGE, a .deb; from a Windows build
+# a .zip. Each holds the five programs, the texts for learners and teachers,
+# the licence and, given a built page in WEB_DIR, the web page; each gets a
+# SHA-256 file beside it. `package_source` makes the source .tar.gz.
+#
+# Where things go:
+#   .tar.gz   CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt LICENSE web/ at the top;
+#             bin/, share/man/man1/, share/doc/liczby/README.md
+#   .zip      the same texts in CRLF, LICENSE.txt, web/, bin/; no .md file
+#   .deb      /usr/bin, /usr/share/man/man1, /usr/share/liczby/web, and in
+#             /usr/share/doc/liczby the texts, README.md, copyright and
+#             changelog.gz
+# The texts at an archive's top form the component "archiwum", which
+# `cmake --install` leaves out; it puts them in share/doc/liczby instead.
 
-set(texts README.md CZYTAJ.txt)
+set(CPACK_PACKAGE_VENDOR "liczby")
+set(CPACK_PACKAGE_CONTACT "liczby <liczby@example.org>")
+
+include(GNUInstallDirs)
+set(texts CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt)
+set(doc ${PROJECT_BINARY_DIR}/doc)
+
 if(WIN32)
   # Notepad on older Windows shows a text with bare "\n" as one long line.
-  foreach(text IN LISTS texts)
-    configure_file(${PROJECT_SOURCE_DIR}/${text} ${PROJECT_BINARY_DIR}/doc/${text}
-                   @ONLY NEWLINE_STYLE CRLF)
-    install(FILES ${PROJECT_BINARY_DIR}/doc/${text} DESTINATION .)
+  foreach(text IN LISTS texts ITEMS LICENSE)
+    set(name ${text})
+    if(text STREQUAL "LICENSE")
+      set(name LICENSE.txt)
+    endif()
+    configure_file(${PROJECT_SOURCE_DIR}/${text} ${doc}/${name} @ONLY NEWLINE_STYLE CRLF)
+    install(FILES ${doc}/${name} DESTINATION . COMPONENT archiwum EXCLUDE_FROM_ALL)
+    install(FILES ${doc}/${name} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT dokumenty)
   endforeach()
   set(CPACK_GENERATOR ZIP)
 else()
-  include(GNUInstallDirs)
   list(TRANSFORM texts PREPEND ${PROJECT_SOURCE_DIR}/)
-  install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_DOCDIR})
-  set(CPACK_GENERATOR TGZ DEB)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  install(FILES ${texts} ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION .
+          COMPONENT archiwum EXCLUDE_FROM_ALL)
+  install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT dokumenty)
+  include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
+  if(DEBIAN_PACKAGE)
+    include(${CMAKE_CURRENT_LIST_DIR}/Debian.cmake)
+    set(CPACK_GENERATOR DEB)
+  else()
+    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR}
+            COMPONENT dokumenty)
+    set(CPACK_GENERATOR TGZ)
+  endif()
 endif()
 
 if(WEB_DIR)
   if(NOT EXISTS ${WEB_DIR}/index.html)
     message(FATAL_ERROR "WEB_DIR=${WEB_DIR} holds no index.html")
   endif()
-  if(WIN32)
-    install(DIRECTORY ${WEB_DIR}/ DESTINATION web)
-  else()
-    install(DIRECTORY ${WEB_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/liczby/web
-            COMPONENT strona)
-    # The .tar.gz has it at its top instead; cmake --install leaves it out.
-    install(DIRECTORY ${WEB_DIR}/ DESTINATION web COMPONENT archiwum EXCLUDE_FROM_ALL)
-    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingPerGenerator.cmake)
-  endif()
+  install(DIRECTORY ${WEB_DIR}/ DESTINATION web COMPONENT archiwum EXCLUDE_FROM_ALL)
+  install(DIRECTORY ${WEB_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/liczby/web
+          COMPONENT strona)
 else()
   message(STATUS "WEB_DIR not set: the packages hold no web page "
                  "(cmake --workflow --preset web, then -DWEB_DIR=<build-web/web>)")
 endif()
 
-set(CPACK_PACKAGE_VENDOR "liczby")
-set(CPACK_PACKAGE_CONTACT "liczby <liczby@example.org>")
+# The archives are made of the programs and the texts at their top; the .deb
+# of everything `cmake --install` installs.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingPerGenerator.cmake)
+
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Five console drills in Polish for positional number systems")
 set(CPACK_PACKAGE_DESCRIPTION
@@ -47,11 +74,17 @@ for practising binary, octal, hexadecimal and any base from 2 to 16, and \
 integer arithmetic. They talk in Polish (plain ASCII) on standard input and \
 output.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
-# The runtime is linked in, so the package asks only for what the system has:
-# dpkg-shlibdeps names the C library version the programs need.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+
+# The source package holds what git holds: no build trees, packages or
+# node_modules, whatever else lies in the source folder. CPack reads these
+# patterns once more as CMake strings, so every backslash goes in twice.
+string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" src "${PROJECT_SOURCE_DIR}")
+set(ignore "^${src}/\\.git(/|$)" "^${src}/(build|check)[^/]*/" "/node_modules/"
+           "^${src}/(crash|leak|timeout)-")
+string(REPLACE "\\" "\\\\" CPACK_SOURCE_IGNORE_FILES "${ignore}")
+set(CPACK_SOURCE_GENERATOR TGZ)
 
 include(CPack)

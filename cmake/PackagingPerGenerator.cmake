@@ -1,6 +1,7 @@
-# Read by cpack once per generator: the .tar.gz takes the web page at its top
-# (component archiwum) in place of the .deb's copy under share/ (strona).
-if(CPACK_GENERATOR STREQUAL "TGZ")
+# Read by cpack once per generator. An archive holds the programs and the
+# component "archiwum" (the texts and the web page at its top) in one folder;
+# the .deb holds what `cmake --install` installs.
+if(CPACK_GENERATOR MATCHES "^(TGZ|ZIP)$")
   set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENTS_ALL Unspecified archiwum)

@@ -1,0 +1,87 @@
+# The .deb as Debian wants it: the copyright file in Debian's machine-readable
+# format, made from LICENSE, and changelog.gz in Debian's format, made from
+# ZMIANY.txt, both in /usr/share/doc/liczby.
+
+foreach(source LICENSE ZMIANY.txt)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/${source})
+endforeach()
+
+# A continuation line of a field: one leading blank, and "." for an empty one.
+function(debian_field_text var text)
+  string(REGEX REPLACE "\n\n" "\n.\n" text "${text}")
+  string(REGEX REPLACE "\n\n" "\n.\n" text "${text}")
+  string(REGEX REPLACE "\n" "\n " text "${text}")
+  set(${var} " ${text}" PARENT_SCOPE)
+endfunction()
+
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" _ "${licence}")
+debian_field_text(terms "${CMAKE_MATCH_2}")
+file(WRITE ${doc}/copyright
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: ${PROJECT_NAME}
+
+Files: *
+Copyright: ${CMAKE_MATCH_1}
+License: Expat
+${terms}
+")
+
+# Debian's date for "YYYY-MM-DD", which needs the weekday, at hour:00.
+function(debian_date var iso hour)
+  string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${iso}")
+  math(EXPR y "${CMAKE_MATCH_1}")
+  math(EXPR m "${CMAKE_MATCH_2}")
+  math(EXPR d "${CMAKE_MATCH_3}")
+  set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+  math(EXPR i "${m} - 1")
+  list(GET offsets ${i} offset)
+  set(yy ${y})
+  if(m LESS 3)
+    math(EXPR yy "${y} - 1")
+  endif()
+  math(EXPR wd "(${yy} + ${yy} / 4 - ${yy} / 100 + ${yy} / 400 + ${offset} + ${d}) % 7")
+  set(days Sun Mon Tue Wed Thu Fri Sat)
+  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET days ${wd} day)
+  list(GET months ${i} month)
+  set(${var} "${day}, ${CMAKE_MATCH_3} ${month} ${y} ${hour}:00:00 +0000" PARENT_SCOPE)
+endfunction()
+
+# ZMIANY.txt: "Wersja X (YYYY-MM-DD)", newest first, a line of dashes, then
+# entries "- ..." whose further lines start with two blanks. Debian wants each
+# entry newer than the next, so versions of one day keep their order by the
+# hour: the newest at 12:00, each older one an hour earlier.
+file(STRINGS ${PROJECT_SOURCE_DIR}/ZMIANY.txt lines)
+set(changelog "")
+set(trailer "")
+set(hour 13)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^Wersja ([^ ]+) \\(([0-9-]+)\\)$")
+    math(EXPR hour "${hour} - 1")
+    debian_date(date ${CMAKE_MATCH_2} ${hour})
+    string(APPEND changelog "${trailer}${PROJECT_NAME} (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
+    set(trailer "\n -- ${CPACK_PACKAGE_CONTACT}  ${date}\n\n")
+  elseif(trailer AND line MATCHES "^- (.*)")
+    string(APPEND changelog "  * ${CMAKE_MATCH_1}\n")
+  elseif(trailer AND line MATCHES "^  (.*)")
+    string(APPEND changelog "    ${CMAKE_MATCH_1}\n")
+  endif()
+endforeach()
+string(APPEND changelog "${trailer}")
+string(STRIP "${changelog}" changelog)
+file(WRITE ${doc}/changelog "${changelog}\n")
+execute_process(COMMAND gzip -9n -c INPUT_FILE ${doc}/changelog
+                OUTPUT_FILE ${doc}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${doc}/copyright ${doc}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Debian names what the programs link against: the C and C++ libraries.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack puts CPACK_PACKAGE_DESCRIPTION_SUMMARY before it, as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"basequiz, basetour, bitstep, radixval and pairops are small console
+programs for practising binary, octal, hexadecimal and any base from
+2 to 16, and integer arithmetic. They talk in Polish (plain ASCII).")
