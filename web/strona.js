@@ -4,8 +4,9 @@
 'use strict';
 
 (function () {
-  const PROGRAMY = ['basequiz', 'basetour', 'bitstep', 'radixval', 'pairops'];
   const el = (id) => document.getElementById(id);
+  // The programs are the ones the start page lists.
+  const PROGRAMY = [...document.querySelectorAll('.programy a')].map((a) => a.hash.slice(1));
   const ekran = el('ekran');
   const wejscie = el('wejscie');
   const koder = new TextEncoder();
@@ -159,8 +160,7 @@
         przebieg.uruchomiony
           ? 'Blad: program nie mogl dzialac dalej (' + powod + ')\n'
           : 'Program nie mógł się uruchomić, bo ta przeglądarka nie wykonuje ' +
-              'WebAssembly (' + powod + '). Potrzebna jest nowsza przeglądarka: ' +
-              'Chrome lub Edge od wersji 95, Firefox od 102, Safari od 16.\n'
+              'WebAssembly (' + powod + '). ' + el('przegladarki').textContent + '\n'
       );
       zakoncz(przebieg, 1);
     };
