@@ -31,6 +31,7 @@ function(add_program name)
     # The version, product and description in the file's Properties.
     set(NAZWA ${name})
     set(OPIS ${ARG_OPIS})
+    file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE PRAWA REGEX "^Copyright" LIMIT_COUNT 1)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/wersja.rc.in ${name}.rc @ONLY)
     target_sources(${name} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
   endif()
