@@ -26,15 +26,3 @@ std::int32_t radixval(std::string liczbasys, std::int32_t sys) {
 std::string dec2sys(std::int32_t liczba, std::int32_t sys) {
   return zapis(liczba, sys);
 }
-
-std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys) {
-  const Odczyt odczytana = odczyt(liczbasys, sys);
-  if (odczytana.blad == BladOdczytu::brak) return {};
-  if (odczytana.blad == BladOdczytu::zly_system) return kZlySystem;
-  if (odczytana.blad == BladOdczytu::brak_cyfr)
-    return "liczba nie ma zadnej cyfry";
-  if (odczytana.blad == BladOdczytu::za_duza)
-    return "liczba jest wieksza niz 2147483647";
-  return "znak nr " + std::to_string(odczytana.pozycja + 1) +
-         " nie jest cyfra systemu " + std::to_string(sys);
-}

@@ -14,12 +14,6 @@ std::int32_t radixval(std::string liczbasys, std::int32_t sys);
 /// leading '-'; a base outside 2..16 gives the empty string.
 std::string dec2sys(std::int32_t liczba, std::int32_t sys);
 
-/// Empty when `liczbasys` is a non-empty number in base `sys` (2..16, letters
-/// in either case, leading zeros allowed) no larger than 2147483647; otherwise
-/// a Polish description of the first fault found: the base, a digit, or the
-/// size.
-std::string blad_zapisu(const std::string& liczbasys, std::int32_t sys);
-
 /// The signed value of the low 32 bits of `w`, for results that wrap around.
 std::int32_t jako_int32(std::uint32_t w);
 

@@ -56,11 +56,7 @@ void hex_inc(std::string hex) {
 
 void kalkulator() {
   std::cout << "Podaj liczbe i system, w ktorym jest zapisana: ";
-  const std::string liczbasys = wczytaj_slowo("liczby zapisanej w systemie");
-  const std::int32_t sys = wczytaj_system();
-  const std::string blad = blad_zapisu(liczbasys, sys);
-  if (!blad.empty()) przerwij(blad);
-  const std::int32_t dec = radixval(liczbasys, sys);
+  const std::int32_t dec = wczytaj_w_systemie();
   std::cout << "Hex: " << dec2sys(dec, 16) << "\n";
   std::cout << "DEC: " << dec << "\n";
   std::cout << "OCT: " << dec2sys(dec, 8) << "\n";

@@ -27,8 +27,8 @@ void hex_rgb(std::string color);
 void hex_inc(std::string hex);
 
 /// Asks for a number and its base and prints it in bases 16, 10, 8 and 2. A
-/// failed read, a base outside 2..16, a bad digit or a value above 2147483647
-/// ends the program with a "Blad: " line and status 1.
+/// base outside 2..16, a bad digit or a value above 2147483647 is refused as
+/// wczytaj_w_systemie refuses it.
 void kalkulator();
 
 #endif  // BASEQUIZ_ZADANIA_H_

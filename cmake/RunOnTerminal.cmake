@@ -1,7 +1,8 @@
 # Runs a program with standard output on a terminal that script(1) makes:
 #   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
-#         [-DSHOWS=text] [-DSTATUS=n] -P RunOnTerminal.cmake
-# Standard error is the same terminal. ESCAPES says whether an ESC byte may
+#         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON] -P RunOnTerminal.cmake
+# Standard error is the same terminal; standard input is INPUT, or with TYPED
+# the terminal too, where INPUT is typed. ESCAPES says whether an ESC byte may
 # reach the terminal; SHOWS is a text the screen must show, where "\n" stands
 # for a line end. The program must end with STATUS (0 when not given).
 
@@ -10,9 +11,15 @@ if(NOT EXISTS "${PROGRAM}")
   message(FATAL_ERROR "no program ${PROGRAM}")
 endif()
 find_program(SCRIPT script REQUIRED)
+set(command "'${PROGRAM}' < '${INPUT}'")
+set(typed /dev/null)
+if(TYPED)
+  set(command "'${PROGRAM}'")
+  set(typed ${INPUT})
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
-                        ${SCRIPT} -qec "'${PROGRAM}' < '${INPUT}'" /dev/null
-                INPUT_FILE /dev/null
+                        ${SCRIPT} -qec "${command}" /dev/null
+                INPUT_FILE ${typed}
                 OUTPUT_VARIABLE out
                 RESULT_VARIABLE rc
                 TIMEOUT 10)

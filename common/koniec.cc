@@ -9,16 +9,9 @@
 
 namespace {
 
-// Set once a "Blad: " line is out, so that no second one follows it.
+// Set once the program is ending with a "Blad: " line, so that no second
+// one follows it.
 bool zgloszono = false;
-
-void zglos(std::string_view opis) {
-  zgloszono = true;
-  // What was printed before must stay, and in front of the message.
-  std::cout.flush();
-  if (!kursor_na_poczatku_linii()) std::cerr << '\n';
-  std::cerr << "Blad: " << opis << '\n' << std::flush;
-}
 
 // stdio keeps a failed write's error until the end, so one look here catches
 // output lost at any point: a full disk, a closed stream, a reader gone.
@@ -28,7 +21,7 @@ bool wyjscie_zapisane() {
 
 void przy_wyjsciu() {
   const bool utracone = !zgloszono && !wyjscie_zapisane();
-  if (utracone) zglos("nie udalo sie zapisac wyniku na standardowe wyjscie");
+  if (utracone) zglos("nie udalo sie zapisac wyniku (np. dysk jest pelny)");
   // A window opened for this program alone would close with it, taking the
   // answers or the "Blad: " line along before anyone could read them.
   czekaj_w_wlasnym_oknie();
@@ -36,7 +29,7 @@ void przy_wyjsciu() {
   if (utracone) std::_Exit(1);
 }
 
-void brak_pamieci() { przerwij("zabraklo pamieci"); }
+void brak_pamieci() { przerwij("zabraklo pamieci komputera"); }
 
 }  // namespace
 
@@ -46,7 +39,15 @@ void przygotuj_program() {
   przygotuj_strumienie();
 }
 
+void zglos(std::string_view opis) {
+  // What was printed before must stay, and in front of the message.
+  std::cout.flush();
+  if (!kursor_na_poczatku_linii()) std::cerr << '\n';
+  std::cerr << "Blad: " << opis << '\n' << std::flush;
+}
+
 void przerwij(std::string_view opis) {
+  zgloszono = true;
   zglos(opis);
   std::exit(1);
 }

@@ -12,10 +12,13 @@
 /// terminal a "Blad: " line starts at the start of a line.
 void przygotuj_program();
 
-/// Flushes standard output, prints "Blad: <opis>" and a newline on standard
-/// error (after a line end, when a terminal's cursor is not at a line start)
-/// and ends the program with status 1. Allocates nothing, so it serves
-/// when memory has run out too; it is the only "Blad: " line of the run.
+/// Flushes standard output and prints "Blad: <opis>" and a newline on
+/// standard error, after a line end when a terminal's cursor is not at a line
+/// start. Allocates nothing, so it serves when memory has run out too.
+void zglos(std::string_view opis);
+
+/// zglos, then ends the program with status 1; no other "Blad: " line
+/// follows, not even for output lost before.
 [[noreturn]] void przerwij(std::string_view opis);
 
 #endif  // COMMON_KONIEC_H_

@@ -1,6 +1,8 @@
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <streambuf>
+#include <string>
 #include <utility>
 
 #include "terminal.h"
@@ -41,6 +43,7 @@ bool pty(int nr) {
 #endif
 
 bool poczatek_linii = true;
+std::string wypisane;  // since zabierz_wypisane last took it
 
 // Passes every byte on to the stream buffer it wraps, noting where the bytes
 // that go out, or that come in from a terminal, leave the cursor.
@@ -51,19 +54,23 @@ class Sledzacy : public std::streambuf {
  private:
   int_type overflow(int_type znak) override {
     poczatek_linii = znak == '\n';
+    wypisane += traits_type::to_char_type(znak);
     return wnetrze_->sputc(traits_type::to_char_type(znak));
   }
   int sync() override { return wnetrze_->pubsync(); }
   // A terminal hands a line over once Enter has echoed all of it, so its
-  // first byte comes with the cursor at a line start, whatever was written
-  // since; a line cut short by Ctrl-D leaves the cursor after it.
+  // first byte, and its line end once seen, come with the cursor at a line
+  // start, whatever was written since; a line cut short by Ctrl-D leaves the
+  // cursor after it.
   int_type uflow() override {
     const int_type znak = wnetrze_->sbumpc();
+    widziany_ = false;
     poczatek_linii |= std::exchange(ostatni_, znak) == '\n';
     return znak;
   }
   int_type underflow() override {
     const int_type znak = wnetrze_->sgetc();
+    if (znak == '\n' && !std::exchange(widziany_, true)) poczatek_linii = true;
     if (znak == traits_type::eof() && std::exchange(ostatni_, '\n') != '\n') {
       poczatek_linii = false;
     }
@@ -72,6 +79,7 @@ class Sledzacy : public std::streambuf {
 
   std::streambuf* wnetrze_;
   int_type ostatni_ = '\n';  // the last byte taken from the terminal
+  bool widziany_ = false;    // the next byte was seen, and counted
 };
 
 }  // namespace
@@ -83,6 +91,12 @@ bool na_terminalu(int nr) {
 #else
   return isatty(nr) == 1;
 #endif
+}
+
+bool wpisuje_czlowiek() { return na_terminalu(0); }
+
+bool pokazywalny(std::string_view znak) {
+  return znak.size() == 1 && std::isprint(static_cast<unsigned char>(znak[0]));
 }
 
 void wyczysc_ekran() {
@@ -103,13 +117,18 @@ void wyczysc_ekran() {
 }
 
 void przygotuj_strumienie() {
-  if (!na_terminalu(1) || !na_terminalu(2)) return;
+  if (!wpisuje_czlowiek() && !(na_terminalu(1) && na_terminalu(2))) return;
   // Never freed: the streams are flushed at exit, after static objects go.
   std::cout.rdbuf(new Sledzacy(std::cout.rdbuf()));
   if (na_terminalu(0)) std::cin.rdbuf(new Sledzacy(std::cin.rdbuf()));
 }
 
-bool kursor_na_poczatku_linii() { return poczatek_linii; }
+bool kursor_na_poczatku_linii() {
+  // Output into a file or a pipe moves no cursor.
+  return poczatek_linii || !na_terminalu(1) || !na_terminalu(2);
+}
+
+std::string zabierz_wypisane() { return std::exchange(wypisane, {}); }
 
 void czekaj_w_wlasnym_oknie() {
 #ifdef _WIN32

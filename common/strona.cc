@@ -2,6 +2,8 @@
 
 #include <iostream>
 #include <streambuf>
+#include <string>
+#include <utility>
 
 #include "terminal.h"
 
@@ -25,6 +27,8 @@ EM_JS(void, strona_wyczysc, (), { Module.strona.wyczysc(); });
 
 namespace {
 
+std::string wypisane;  // since zabierz_wypisane last took it
+
 class DoStrony : public std::streambuf {
  public:
   explicit DoStrony(int nr) : nr_(nr) { setp(bufor_, bufor_ + sizeof bufor_); }
@@ -38,6 +42,7 @@ class DoStrony : public std::streambuf {
     return traits_type::not_eof(znak);
   }
   int sync() override {
+    if (nr_ == 1) wypisane.append(pbase(), pptr());
     if (pptr() > pbase()) {
       strona_pisz(nr_, pbase(), static_cast<int>(pptr() - pbase()));
     }
@@ -66,6 +71,23 @@ class ZeStrony : public std::streambuf {
 
 bool na_terminalu(int) { return false; }
 
+bool wpisuje_czlowiek() { return true; }
+
+bool pokazywalny(std::string_view znak) {
+  // Looked at by its first bytes, as continuation bytes after a whole
+  // character only add U+FFFD.
+  const auto bajt = [znak](std::size_t i) {
+    return i < znak.size() ? static_cast<unsigned char>(znak[i]) : 0;
+  };
+  const bool c1 = bajt(0) == 0xC2 && bajt(1) >= 0x80 && bajt(1) <= 0x9F;
+  // U+202A..U+202E and U+2066..U+2069 turn the text's direction around.
+  const bool kierunek =
+      bajt(0) == 0xE2 &&
+      ((bajt(1) == 0x80 && bajt(2) >= 0xAA && bajt(2) <= 0xAE) ||
+       (bajt(1) == 0x81 && bajt(2) >= 0xA6 && bajt(2) <= 0xA9));
+  return bajt(0) >= 0x20 && bajt(0) != 0x7F && !c1 && !kierunek;
+}
+
 void wyczysc_ekran() {
   std::cout.flush();
   strona_wyczysc();
@@ -79,5 +101,7 @@ void przygotuj_strumienie() {
 }
 
 bool kursor_na_poczatku_linii() { return true; }
+
+std::string zabierz_wypisane() { return std::exchange(wypisane, {}); }
 
 void czekaj_w_wlasnym_oknie() {}

@@ -13,6 +13,16 @@
 /// a device such as NUL, and always on the web page.
 bool na_terminalu(int nr);
 
+/// True when a person types standard input, who can be asked again after a
+/// refused answer: at a terminal (as na_terminalu(0)) and on the web page.
+bool wpisuje_czlowiek();
+
+/// True when the character `znak` (a byte and the continuation bytes after
+/// it) may be quoted as it is: at a console or into a file a printable ASCII
+/// character; on the web page any but control and bidirectional format
+/// characters, as the page shows text and a broken sequence as U+FFFD.
+bool pokazywalny(std::string_view znak);
+
 /// True for the name of a pipe that MSYS2 or Cygwin uses as a terminal:
 /// "\msys-*-pty*" or "\cygwin-*-pty*".
 bool nazwa_terminala(std::wstring_view nazwa);
@@ -35,9 +45,15 @@ void wyczysc_ekran();
 /// a console: when standard output and standard error are both terminals,
 /// notes from here on whether the last byte to reach the screen ended a line
 /// (a byte written to standard output, or one typed, and so echoed, at a
-/// terminal on standard input); otherwise does nothing. On the web page:
-/// connects all three streams to the page.
+/// terminal on standard input); then, or when a person types the input, keeps
+/// what is written for zabierz_wypisane. On the web page: connects all three
+/// streams to the page and keeps what is written.
 void przygotuj_strumienie();
+
+/// What the program has written to standard output since the last call,
+/// kept at least where a person types the input (wpisuje_czlowiek); empty
+/// where nothing is kept.
+std::string zabierz_wypisane();
 
 /// False when przygotuj_strumienie's tracking saw a last byte that did not end
 /// a line; true before anything was seen and whenever nothing is followed.

@@ -9,16 +9,24 @@
 #include "koniec.h"
 
 /// The most characters a word or a number read from standard input may have;
-/// a longer one is refused as soon as its next character arrives. UTF-8
-/// counts by characters, a byte-order mark at the very start not at all.
+/// a longer one is refused as soon as its next character arrives. A character
+/// is a byte and up to three UTF-8 continuation bytes after it; a byte-order
+/// mark at the very start counts not at all.
 inline constexpr std::size_t kMaksDlugosc = 4096;
 
-/// A read's outcome: `blad` is empty, or says why nothing was read as the end
-/// of "oczekiwano <what>, a <blad>" ("dane wejsciowe sie skonczyly").
+/// What a decimal number read with the default of wczytaj_liczbe is, and how
+/// to write one, for the line that refuses a word.
+inline constexpr const char* kLiczbaDziesietna =
+    "liczba dziesietna: wpisz same cyfry 0-9, np. 255";
+
+/// A read's outcome: `blad` is empty, or the text of the "Blad: " line that
+/// refuses the answer; `koniec` marks the end of input or a read error, after
+/// which asking again cannot help.
 template <typename T>
 struct Wczytane {
   T wartosc{};
   std::string blad{};
+  bool koniec = false;
 };
 
 /// The next word of `we`: words are separated by C-locale white space. Fails
@@ -29,23 +37,36 @@ struct Wczytane {
 Wczytane<std::string> czytaj_slowo(std::istream& we, bool na_poczatku);
 
 /// The next word of `we`, which must be a whole signed 32-bit decimal number
-/// (an optional sign, then digits only): "12a", "2,5" and "16-1" are refused,
-/// naming the word, and a word that is not a number is refused as such even
-/// when its digits would be out of range.
-Wczytane<std::int32_t> czytaj_liczbe(std::istream& we, bool na_poczatku);
+/// (an optional sign, then digits only): "12a", "2,5" and "16-1" are refused
+/// as "<word> to nie jest <co>", and a word that is not a number is refused
+/// as such even when its digits would be out of range.
+Wczytane<std::int32_t> czytaj_liczbe(std::istream& we, bool na_poczatku,
+                                     const char* co = kLiczbaDziesietna);
 
-// Every read below reads standard input and ends the program through przerwij
-// when it fails, with a text naming `co`, the thing expected (in the Polish
-// genitive, e.g. "liczby calkowitej").
+/// The value of a word written in the base that comes after it, a decimal
+/// number from 2 to 16: the word must be digits of the base, letters in
+/// either case and no sign, of a value no larger than 2147483647; a bad base
+/// is found first, then a bad digit, then the size. Either word refused
+/// refuses both. A refused word is quoted as cut to 20 characters, as
+/// kMaksDlugosc counts them, and a character the platform cannot show
+/// (pokazywalny) as one '?', in every refusal.
+Wczytane<std::int32_t> czytaj_w_systemie(std::istream& we, bool na_poczatku);
 
-/// Reads a signed 32-bit integer: a whole word, as czytaj_liczbe.
-std::int32_t wczytaj_liczbe(const char* co = "liczby calkowitej");
+// Every read below reads standard input. A refused answer ends the program
+// through przerwij, unless a person types the input (wpisuje_czlowiek): then
+// its "Blad: " line, the rest of the typed line dropped, the question again
+// and another read. The end of input and a read error always end it.
+
+/// Reads a signed 32-bit integer, as czytaj_liczbe.
+std::int32_t wczytaj_liczbe(const char* co = kLiczbaDziesietna);
 
 /// Reads the next white-space-delimited word.
-std::string wczytaj_slowo(const char* co);
+std::string wczytaj_slowo();
 
-/// Reads a base with wczytaj_liczbe; a base outside 2..16 ends the program
-/// through przerwij as well.
+/// Reads a base from 2 to 16, as a decimal number.
 std::int32_t wczytaj_system();
+
+/// Reads a number written in a base and the base, as czytaj_w_systemie.
+std::int32_t wczytaj_w_systemie();
 
 #endif  // COMMON_WCZYTAJ_H_

@@ -9,9 +9,13 @@
 
 namespace {
 
-constexpr const char* kKoniec = "dane wejsciowe sie skonczyly";
-constexpr const char* kZakres =
-    "podana liczba jest spoza zakresu od -2147483648 do 2147483647";
+constexpr const char* kKoniec = "zabraklo odpowiedzi: wpisywanie zakonczono";
+constexpr const char* kCalkowita = "liczba calkowita";
+constexpr const char* kZaDuza = " to za duza liczba: najwieksza to 2147483647";
+constexpr const char* kZaDluga =
+    "...\" to za dluga liczba: moze miec najwyzej 4096 znakow";
+constexpr const char* kPodstawa =
+    "podstawa systemu to liczba od 2 do 16, a podano ";
 const std::string kZnacznik = "\xEF\xBB\xBF";
 
 std::string razy(int ile, const std::string& tekst) {
@@ -26,6 +30,7 @@ TEST(CzytajLiczbeTest, AWholeWordOrNothing) {
     std::int32_t liczba;
     std::string blad;
   };
+  const std::string nie_jest = " to nie jest liczba calkowita";
   for (const auto& p : std::initializer_list<Przypadek>{
            {"7", 7, ""},
            {" \t\v\f\r\n-7\nx", -7, ""},
@@ -36,44 +41,53 @@ TEST(CzytajLiczbeTest, AWholeWordOrNothing) {
            {std::string(4096, '0'), 0, ""},
            {"", 0, kKoniec},
            {kZnacznik, 0, kKoniec},
-           {"12a", 0, "podano \"12a\""},
-           {"2,5", 0, "podano \"2,5\""},
-           {"16-1", 0, "podano \"16-1\""},
-           {"-", 0, "podano \"-\""},
-           {"99999999999x", 0, "podano \"99999999999x\""},
-           {"2147483648", 0, kZakres},
-           {"-2147483649", 0, kZakres},
+           {"12a", 0, "\"12a\"" + nie_jest},
+           {"2,5", 0, "\"2,5\"" + nie_jest},
+           {"16-1", 0, "\"16-1\"" + nie_jest},
+           {"-", 0, "\"-\"" + nie_jest},
+           {"99999999999x", 0, "\"99999999999x\"" + nie_jest},
+           {"2147483648", 0, "\"2147483648\"" + std::string(kZaDuza)},
+           {"-2147483649", 0,
+            "\"-2147483649\" to za mala liczba: najmniejsza to -2147483648"},
            {"\xEF\xBB"
             "12",
-            0, "podano \"??12\""},
-           {kZnacznik + kZnacznik + "1", 0, "podano \"???1\""},
-           {"\x1b]2;X\x07\xc5\xbc", 0, "podano \"?]2;X???\""},
-           {"abcdefghijklmnopqrst", 0, "podano \"abcdefghijklmnopqrst\""},
-           {"abcdefghijklmnopqrstu", 0, "podano \"abcdefghijklmnopqrst...\""},
-           {std::string(4097, '0'), 0,
-            "podana liczba ma wiecej niz 4096 znakow"},
-           {std::string(4097, 'a'), 0, "podano \"aaaaaaaaaaaaaaaaaaaa...\""}}) {
+            0, "\"?12\"" + nie_jest},
+           {kZnacznik + kZnacznik + "1", 0, "\"?1\"" + nie_jest},
+           {"\x1b]2;X\x07\xc5\xbc", 0, "\"?]2;X??\"" + nie_jest},
+           {"abcdefghijklmnopqrst", 0, "\"abcdefghijklmnopqrst\"" + nie_jest},
+           {"abcdefghijklmnopqrstu", 0,
+            "\"abcdefghijklmnopqrst...\"" + nie_jest},
+           // Cut at 20 characters, as the limit counts them: never inside one.
+           {razy(30, "\xC5\xBC"), 0,
+            '"' + std::string(20, '?') + "...\"" + nie_jest},
+           {std::string(4097, '0'), 0, "\"" + std::string(20, '0') + kZaDluga},
+           {std::string(4097, 'a'), 0,
+            "\"aaaaaaaaaaaaaaaaaaaa...\"" + nie_jest}}) {
     std::istringstream we(p.wejscie);
-    const Wczytane<std::int32_t> wynik = czytaj_liczbe(we, true);
+    const Wczytane<std::int32_t> wynik = czytaj_liczbe(we, true, kCalkowita);
     EXPECT_EQ(wynik.wartosc, p.liczba) << p.wejscie;
     EXPECT_EQ(wynik.blad, p.blad) << p.wejscie;
+    // Only the end of input is past asking again.
+    EXPECT_EQ(wynik.koniec, p.blad == kKoniec) << p.wejscie;
   }
 }
 
 TEST(CzytajLiczbeTest, MarkOnlyAtTheVeryStart) {
   std::istringstream we("1 " + kZnacznik + "2");
   EXPECT_EQ(czytaj_liczbe(we, true).wartosc, 1);
-  EXPECT_EQ(czytaj_liczbe(we, false).blad, "podano \"???2\"");
+  EXPECT_EQ(czytaj_liczbe(we, false).blad,
+            "\"?2\" to nie jest liczba dziesietna: wpisz same cyfry 0-9, np. "
+            "255");
 }
 
 TEST(CzytajSlowoTest, LimitCountsCharactersNotBytes) {
-  const std::string za_dlugie = "podane slowo ma wiecej niz 4096 znakow";
+  const std::string za_dlugie = std::string(20, '?') + kZaDluga;
   for (const auto& [wejscie, blad] :
        std::initializer_list<std::pair<std::string, std::string>>{
            {razy(4096, "\xC5\xBC"), ""},
            {razy(1024, "\xF0\x9F\x98\x80"), ""},
-           {razy(4097, "\xC5\xBC"), za_dlugie},
-           {razy(20000, "\x80"), za_dlugie}}) {
+           {razy(4097, "\xC5\xBC"), '"' + za_dlugie},
+           {razy(20000, "\x80"), '"' + za_dlugie}}) {
     std::istringstream we(wejscie);
     const Wczytane<std::string> wynik = czytaj_slowo(we, true);
     EXPECT_EQ(wynik.blad, blad) << wejscie.size() << " bytes";
@@ -81,6 +95,57 @@ TEST(CzytajSlowoTest, LimitCountsCharactersNotBytes) {
       EXPECT_EQ(wynik.wartosc, wejscie);
     }
     EXPECT_LE(wynik.wartosc.size(), 4 * kMaksDlugosc);
+  }
+}
+
+TEST(CzytajWSystemieTest, Accepted) {
+  for (const auto& [wejscie, wartosc] :
+       std::initializer_list<std::pair<std::string, std::int32_t>>{
+           {"ff 16", 255},
+           {"777\n8", 511},
+           {"0 2", 0},
+           {"7FFFFFFF 16", 2147483647},
+           {std::string(31, '1') + " +2", 2147483647},
+           {std::string(40, '0') + "1 2", 1}}) {
+    std::istringstream we(wejscie);
+    const Wczytane<std::int32_t> wynik = czytaj_w_systemie(we, true);
+    EXPECT_EQ(wynik.blad, "") << wejscie;
+    EXPECT_EQ(wynik.wartosc, wartosc) << wejscie;
+  }
+}
+
+TEST(CzytajWSystemieTest, RefusedTheBaseFirstThenADigitThenTheSize) {
+  for (const auto& [wejscie, blad] :
+       std::initializer_list<std::pair<std::string, std::string>>{
+           {"1 1", kPodstawa + std::string("\"1\"")},
+           {"1 17", kPodstawa + std::string("\"17\"")},
+           {"102 16x", kPodstawa + std::string("\"16x\"")},
+           {"1 -2147483648", kPodstawa + std::string("\"-2147483648\"")},
+           {"1 99999999999", kPodstawa + std::string("\"99999999999\"")},
+           // Too long, though its first 4096 characters are 16.
+           {"1 " + std::string(4094, '0') + "160",
+            std::string(kPodstawa) + '"' + std::string(20, '0') + "...\""},
+           {"0b101 2",
+            "\"0b101\": znak \"b\" nie jest cyfra systemu o podstawie 2 "
+            "(cyfry: 0-1)"},
+           {"g 16",
+            "\"g\": znak \"g\" nie jest cyfra systemu o podstawie 16 (cyfry: "
+            "0-F)"},
+           {"-1 10",
+            "\"-1\": znak \"-\" nie jest cyfra systemu o podstawie 10 (cyfry: "
+            "0-9)"},
+           {"1\xc5\xbc 12",
+            "\"1?\": znak \"?\" nie jest cyfra systemu o podstawie 12 (cyfry: "
+            "0-B)"},
+           {"80000000 16", "\"80000000\"" + std::string(kZaDuza)},
+           {std::string(32, '1') + " 2",
+            "\"11111111111111111111...\"" + std::string(kZaDuza)},
+           {std::string(40, 'F') + "x 16",
+            "\"FFFFFFFFFFFFFFFFFFFF...\": znak \"x\" nie jest cyfra systemu o "
+            "podstawie 16 (cyfry: 0-F)"},
+           {"ff", kKoniec}}) {
+    std::istringstream we(wejscie);
+    EXPECT_EQ(czytaj_w_systemie(we, true).blad, blad) << wejscie;
   }
 }
 

@@ -18,10 +18,6 @@ constexpr bool poprawny_system(std::int32_t sys) {
   return sys >= 2 && sys <= 16;
 }
 
-/// What a program says of a base outside 2..16.
-inline constexpr const char* kZlySystem =
-    "system liczbowy musi byc z zakresu od 2 do 16";
-
 /// Digits of `liczba` in base `sys`, most significant first. Returns "0" for
 /// 0; a negative value gets a leading '-' (exact for INT32_MIN); a base
 /// outside 2..16 gives the empty string.

@@ -4,12 +4,16 @@
 #include "tabela.h"
 #include "wczytaj.h"
 
+// A minus may come first: the table is about signs too.
+constexpr const char* kLiczbaCalkowita =
+    "liczba calkowita: wpisz cyfry 0-9, a przed nimi moze byc minus, np. -7";
+
 int main() {
   przygotuj_program();
   std::cout << "Podaj A=";
-  const std::int32_t A = wczytaj_liczbe();
+  const std::int32_t A = wczytaj_liczbe(kLiczbaCalkowita);
   std::cout << "Podaj B=";
-  const std::int32_t B = wczytaj_liczbe();
+  const std::int32_t B = wczytaj_liczbe(kLiczbaCalkowita);
   tabela(A, B);
   return 0;
 }

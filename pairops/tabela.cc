@@ -12,7 +12,7 @@ void tabela(std::int32_t A, std::int32_t B) {
   std::cout << "A+b=" << a + b << "\n";
   std::cout << "A-b=" << a - b << "\n";
   std::cout << "A*b=" << a * b << "\n";
-  if (b == 0) przerwij("dzielenie przez zero jest niemozliwe (B = 0)");
+  if (b == 0) przerwij("przez zero nie mozna dzielic (B = 0)");
   std::cout << "A/b=" << a / b << "\n";
   std::cout << "A%b=" << a % b << "\n";
 }

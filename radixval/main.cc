@@ -10,18 +10,18 @@ int main() {
   std::string liczba;
 
   std::cout << "Podaj liczbe binarna: ";
-  liczba = wczytaj_slowo("liczby binarnej");
+  liczba = wczytaj_slowo();
   // The blank before this line end is part of the fixed dialogue.
   std::cout << "liczba (2): " << do_echa(liczba) << " to " << bin2dec(liczba)
             << " (10) \n";
 
   std::cout << "Podaj liczbe osemkowa: ";
-  liczba = wczytaj_slowo("liczby osemkowej");
+  liczba = wczytaj_slowo();
   std::cout << "liczba (8): " << do_echa(liczba) << " to " << oct2dec(liczba)
             << " (10)\n";
 
   std::cout << "Podaj liczbe szesnastkowa: ";
-  liczba = wczytaj_slowo("liczby szesnastkowej");
+  liczba = wczytaj_slowo();
   // The fixed dialogue ends here, without a line end.
   std::cout << "liczba (16): " << do_echa(liczba) << " to " << hex2dec(liczba)
             << " (10)";

@@ -1,5 +1,6 @@
 // node transkrypt.mjs PAGE_DIR PROGRAM CASE: runs the transcript case CASE
 // (CASE.in, CASE.out, CASE.err) in the page, typing its input line by line.
+// Where the case ends at a refused answer, the page asks again and goes on.
 // node transkrypt.mjs --pisalne FILE...: prints the files a learner can type:
 // valid UTF-8 with no control character but tab and line feed.
 import fs from 'node:fs';
@@ -47,9 +48,17 @@ try {
   await karta.waitForSelector('#ekran[data-stan="koniec"]');
   const { out, err } = await wyjscie(karta);
   const status = await karta.$eval('#ekran', (e) => e.dataset.kod);
-  if (out !== oczekiwane) porazki.push(`standard output differs\n--- expected ---\n${oczekiwane}\n--- actual ---\n${out}`);
-  if (status !== kod) porazki.push(`exit status ${status}, expected ${kod}`);
-  if (bledy ? err !== bledy : err !== '' && kod === '0') porazki.push(`standard error:\n${err}`);
+  // A person types on the page, so a refused answer is asked again there:
+  // the same output and "Blad: " line, then the end of the question once more
+  // (its last line and the line ends after it), and the run goes on.
+  const pytanie = oczekiwane.slice(oczekiwane.lastIndexOf('\n', oczekiwane.search(/\n*$/) - 1) + 1);
+  const dalej = out.startsWith(oczekiwane) ? out.slice(oczekiwane.length) : '';
+  const ponowione = bledy && err.startsWith(bledy) && [...pytanie].some((_, i) => dalej.startsWith(pytanie.slice(i)));
+  if (out !== oczekiwane && !ponowione) {
+    porazki.push(`standard output differs\n--- expected ---\n${oczekiwane}\n--- actual ---\n${out}`);
+  }
+  if (status !== kod && !ponowione) porazki.push(`exit status ${status}, expected ${kod}`);
+  if (bledy ? err !== bledy && !ponowione : err !== '' && kod === '0') porazki.push(`standard error:\n${err}`);
   if (!bledy && kod !== '0' && !/^Blad: [^\n]*\n$/.test(err)) porazki.push(`standard error is not one "Blad: " line:\n${err}`);
   if (uwagi.length) porazki.push(`the page reported:\n${uwagi.join('\n')}`);
 } finally {

@@ -39,7 +39,7 @@ const sprawdzenia = {
     await karta.press('#wejscie', 'Control+D');
     const { out, err, kod } = await koniec(karta);
     assert.equal(out, 'Podaj A=Podaj B=');
-    assert.equal(err, 'Blad: oczekiwano liczby calkowitej, a dane wejsciowe sie skonczyly\n');
+    assert.equal(err, 'Blad: zabraklo odpowiedzi: wpisywanie zakonczono\n');
     assert.equal(kod, '1');
   },
 
@@ -60,10 +60,27 @@ const sprawdzenia = {
     assert.match(out, /-> 1010\n[^]*-> 10\n[^]*-> FF\n[^]*-> 11\n/);
   },
 
+  // A refused answer is asked again, its word quoted as typed but for
+  // characters that turn the text around, and the run goes on.
+  async ponownie(przegladarka) {
+    const { karta } = await strona(przegladarka, folder, 'bitstep');
+    await wpisz(karta, 'dwanaście');
+    await wpisz(karta, '\u202e12');
+    await wpisz(karta, '10');
+    const { out, err, kod } = await koniec(karta);
+    const pytanie = 'Podaj liczbe dziesietna: ';
+    assert.equal(out, `DEC 2 BIN \n\n${pytanie.repeat(3)}liczba: 10 to w systemie dwojkowym -> 1010\n\n`);
+    const co = ' to nie jest liczba dziesietna: wpisz same cyfry 0-9, np. 255\n';
+    assert.equal(err, `Blad: "dwanaście"${co}Blad: "?12"${co}`);
+    assert.equal(kod, '0');
+  },
+
   // Running again starts a fresh program with an empty screen.
   async od_nowa(przegladarka) {
     const { karta } = await strona(przegladarka, folder, 'bitstep');
     await wpisz(karta, 'x');
+    await poczekaj(karta);
+    await karta.press('#wejscie', 'Control+D');
     assert.equal((await koniec(karta)).kod, '1');
     await karta.click('#od-nowa');
     await wpisz(karta, '5');
