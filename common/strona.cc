@@ -54,6 +54,8 @@ class DoStrony : public std::streambuf {
   char bufor_[1024];
 };
 
+// Reads in large pieces: a pasted block, or the rest of a very long line
+// that a refusal drops, then takes few waits.
 class ZeStrony : public std::streambuf {
  private:
   int_type underflow() override {
@@ -64,7 +66,7 @@ class ZeStrony : public std::streambuf {
                              : traits_type::to_int_type(*gptr());
   }
 
-  char bufor_[1024];
+  char bufor_[1 << 16];
 };
 
 }  // namespace

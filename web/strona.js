@@ -13,6 +13,8 @@
 
   // The run on screen; a run left behind writes nowhere and gets no input.
   let biezacy = null;
+  // The longest echo of one line; the program refuses any word long before.
+  const ECHO = 4096;
 
   function pokaz(lista) {
     el('lista').hidden = !lista;
@@ -45,29 +47,64 @@
     } else {
       ekran.append(tekst);
     }
-    ekran.scrollTop = ekran.scrollHeight;
+    przewin();
   }
 
+  // Keeps the end of the screen in view, once a frame: asking for the
+  // height after every line would lay the page out again for each, and a
+  // pasted block would take time growing with the square of its lines.
+  let przewijanie = false;
+  function przewin() {
+    if (przewijanie) return;
+    przewijanie = true;
+    requestAnimationFrame(() => {
+      przewijanie = false;
+      ekran.scrollTop = ekran.scrollHeight;
+    });
+  }
+
+  // A line as typed, but cut after ECHO characters with a note, so that a
+  // huge paste costs the screen no time and no memory.
   function echo(tekst) {
     const kbd = document.createElement('kbd');
-    kbd.textContent = tekst;
+    if (tekst.length > ECHO + 1) {
+      // Never inside a character of two UTF-16 units.
+      const koniec = ECHO - /[\ud800-\udbff]/.test(tekst[ECHO - 1]);
+      const uciete = document.createElement('span');
+      uciete.className = 'uciete';
+      uciete.textContent = ` … (dalej nie pokazano: wiersz jest za długi)`;
+      kbd.append(tekst.slice(0, koniec), uciete, tekst.endsWith('\n') ? '\n' : '');
+    } else {
+      kbd.textContent = tekst;
+    }
     ekran.append(kbd);
-    ekran.scrollTop = ekran.scrollHeight;
+    przewin();
   }
 
-  // Hands the waiting read its bytes: queued input first, then the end of
-  // input once asked for; with neither, the program waits for the learner.
+  // Hands the waiting read its bytes: queued input first, as much as the
+  // read takes across lines, so that a pasted block goes in a few reads
+  // instead of one a line; then the end of input once asked for; with
+  // neither, the program waits for the learner.
   function podaj(przebieg) {
     const czeka = przebieg.czeka;
     if (!czeka || przebieg !== biezacy) return;
-    if (!przebieg.bajty.length && przebieg.kolejka.length) {
-      przebieg.bajty = przebieg.kolejka.shift();
-    }
-    if (przebieg.bajty.length || przebieg.koniecDanych) {
+    if (przebieg.kolejka.length || przebieg.koniecDanych) {
+      const bajty = new Uint8Array(czeka.rozmiar);
+      let ile = 0;
+      while (ile < bajty.length && przebieg.kolejka.length) {
+        const linia = przebieg.kolejka[0];
+        const czesc = linia.subarray(0, bajty.length - ile);
+        bajty.set(czesc, ile);
+        ile += czesc.length;
+        if (czesc.length < linia.length) {
+          przebieg.kolejka[0] = linia.subarray(czesc.length);
+        } else {
+          przebieg.kolejka.shift();
+        }
+      }
       przebieg.czeka = null;
       ekran.dataset.stan = 'dziala';
-      czeka.gotowe(przebieg.bajty.subarray(0, czeka.rozmiar));
-      przebieg.bajty = przebieg.bajty.subarray(czeka.rozmiar);
+      czeka.gotowe(bajty.subarray(0, ile));
       return;
     }
     ekran.dataset.stan = 'czeka';
@@ -103,16 +140,19 @@
     el('sterowanie').hidden = true;
     el('wynik-konca').textContent =
       kod === 0
-        ? 'Program zakończył pracę (kod wyjścia 0).'
-        : 'Program zakończył pracę z błędem (kod wyjścia ' + kod + ').';
+        ? 'Program skończył pracę.'
+        : przebieg.koniecDanych
+          ? 'Program przerwał pracę, bo wpisywanie zakończono (przycisk „Koniec danych” albo Ctrl+D). Uruchom go od nowa, aby odpowiedzieć jeszcze raz.'
+          : 'Program przerwał pracę: przeczytaj czerwony wiersz i uruchom program od nowa.';
     el('po-koncu').hidden = false;
-    el('od-nowa').focus();
+    // Not on "Uruchom od nowa": an Enter pressed a moment too late must not
+    // wipe the answers. Starting again is a click, or Tab and Enter.
+    el('wynik-konca').focus();
   }
 
   function uruchom(nazwa) {
     const przebieg = {
       kolejka: [],
-      bajty: new Uint8Array(0),
       czeka: null,
       koniecDanych: false,
       skonczony: false,
@@ -196,7 +236,13 @@
       const tekst = wejscie.value;
       wejscie.value = '';
       wyslij(tekst + '\n');
-    } else if (e.ctrlKey && (e.key === 'd' || e.key === 'D')) {
+    }
+  });
+  // Ctrl+D ends the input, as at a console, wherever the focus is while a
+  // program is on screen; once the input has ended it still must not reach
+  // the browser, which would bookmark the page.
+  document.addEventListener('keydown', (e) => {
+    if (e.ctrlKey && (e.key === 'd' || e.key === 'D') && !el('program').hidden) {
       e.preventDefault();
       zakonczDane();
     }

@@ -31,7 +31,8 @@ const sprawdzenia = {
     assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad')).length), 0);
   },
 
-  // Ctrl+D in the empty field is the end of input, as at a console.
+  // Ctrl+D in the empty field is the end of input, as at a console; once
+  // the input has ended, a second one still stays with the page.
   async ctrl_d(przegladarka) {
     const { karta } = await strona(przegladarka, folder, 'pairops');
     await wpisz(karta, '7');
@@ -41,6 +42,9 @@ const sprawdzenia = {
     assert.equal(out, 'Podaj A=Podaj B=');
     assert.equal(err, 'Blad: zabraklo odpowiedzi: wpisywanie zakonczono\n');
     assert.equal(kod, '1');
+    await karta.evaluate(() => window.addEventListener('keydown', (e) => (window.zatrzymane = e.defaultPrevented)));
+    await karta.keyboard.press('Control+D');
+    assert.equal(await karta.evaluate(() => window.zatrzymane), true);
   },
 
   // A pasted block goes as lines; what follows its last line end stays typed.
@@ -58,6 +62,20 @@ const sprawdzenia = {
     const { out, kod } = await koniec(karta);
     assert.equal(kod, '0');
     assert.match(out, /-> 1010\n[^]*-> 10\n[^]*-> FF\n[^]*-> 11\n/);
+    // Time must not grow with the square of the lines: 10,000 go in, with a
+    // line too long to show whole, and are on screen in well under a second.
+    const { karta: druga } = await strona(przegladarka, folder, 'radixval');
+    await poczekaj(druga);
+    const czas = await druga.$eval('#wejscie', async (pole) => {
+      const dane = new DataTransfer();
+      dane.setData('text/plain', '1'.repeat(1e6) + '\n' + '101\n'.repeat(1e4));
+      const start = performance.now();
+      pole.dispatchEvent(new ClipboardEvent('paste', { clipboardData: dane, bubbles: true, cancelable: true }));
+      await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+      return performance.now() - start;
+    });
+    assert.ok(czas < 1000, `${czas} ms`);
+    assert.ok((await druga.$eval('#ekran', (e) => e.textContent.length)) < 1e5);
   },
 
   // A refused answer is asked again, its word quoted as typed but for
@@ -82,6 +100,10 @@ const sprawdzenia = {
     await poczekaj(karta);
     await karta.press('#wejscie', 'Control+D');
     assert.equal((await koniec(karta)).kod, '1');
+    // An Enter pressed a moment too late leaves the answers on screen.
+    await karta.keyboard.press('Enter');
+    await karta.waitForTimeout(200);
+    assert.match((await koniec(karta)).out, /Podaj liczbe dziesietna: Podaj/);
     await karta.click('#od-nowa');
     await wpisz(karta, '5');
     const { out, err, kod } = await koniec(karta);
