@@ -53,7 +53,8 @@ endfunction()
 # entries "- ..." whose further lines start with two blanks. Debian wants each
 # entry newer than the next, so versions of one day keep their order by the
 # hour: the newest at 12:00, each older one an hour earlier.
-file(STRINGS ${PROJECT_SOURCE_DIR}/ZMIANY.txt lines)
+# ZMIANY.txt has Polish letters, which file(STRINGS) would take for binary.
+file(STRINGS ${PROJECT_SOURCE_DIR}/ZMIANY.txt lines ENCODING UTF-8)
 set(changelog "")
 set(trailer "")
 set(hour 13)

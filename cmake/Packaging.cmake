@@ -7,7 +7,8 @@
 # Where things go:
 #   .tar.gz   CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt LICENSE web/ at the top;
 #             bin/, share/man/man1/, share/doc/liczby/README.md
-#   .zip      the same texts in CRLF, LICENSE.txt, web/, bin/; no .md file
+#   .zip      the same texts in CRLF with a byte-order mark, LICENSE.txt,
+#             web/, bin/; no .md file
 #   .deb      /usr/bin, /usr/share/man/man1, /usr/share/liczby/web, and in
 #             /usr/share/doc/liczby the texts, README.md, copyright and
 #             changelog.gz
@@ -22,13 +23,19 @@ set(texts CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt)
 set(doc ${PROJECT_BINARY_DIR}/doc)
 
 if(WIN32)
-  # Notepad on older Windows shows a text with bare "\n" as one long line.
+  # Notepad on older Windows shows a text with bare "\n" as one long line,
+  # and takes UTF-8 without a byte-order mark for the local code page.
+  string(ASCII 239 187 191 bom)
   foreach(text IN LISTS texts ITEMS LICENSE)
     set(name ${text})
     if(text STREQUAL "LICENSE")
       set(name LICENSE.txt)
     endif()
-    configure_file(${PROJECT_SOURCE_DIR}/${text} ${doc}/${name} @ONLY NEWLINE_STYLE CRLF)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                 ${PROJECT_SOURCE_DIR}/${text})
+    file(READ ${PROJECT_SOURCE_DIR}/${text} content)
+    string(REPLACE "\n" "\r\n" content "${content}")
+    file(WRITE ${doc}/${name} "${bom}${content}")
     install(FILES ${doc}/${name} DESTINATION . COMPONENT archiwum EXCLUDE_FROM_ALL)
     install(FILES ${doc}/${name} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT dokumenty)
   endforeach()
