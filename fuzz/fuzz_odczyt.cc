@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane,
     const Wczytane<std::string> slowo = czytaj_slowo(we, pierwszy);
     if (slowo.wartosc.size() > 4 * kMaksDlugosc) std::abort();
     if (we.peek() != EOF) czytaj_liczbe(we, false);
+    if (we.peek() != EOF) czytaj_w_systemie(we, false);
   }
   return 0;
 }
