@@ -72,7 +72,7 @@
       const koniec = ECHO - /[\ud800-\udbff]/.test(tekst[ECHO - 1]);
       const uciete = document.createElement('span');
       uciete.className = 'uciete';
-      uciete.textContent = ` … (dalej nie pokazano: wiersz jest za długi)`;
+      uciete.textContent = ' … (reszty wiersza nie pokazano, bo jest za długi)';
       kbd.append(tekst.slice(0, koniec), uciete, tekst.endsWith('\n') ? '\n' : '');
     } else {
       kbd.textContent = tekst;
@@ -138,12 +138,12 @@
     ekran.dataset.stan = 'koniec';
     ekran.dataset.kod = String(kod);
     el('sterowanie').hidden = true;
+    // The page knows the status, not the cause; the "Blad: " line says it.
     el('wynik-konca').textContent =
       kod === 0
         ? 'Program skończył pracę.'
-        : przebieg.koniecDanych
-          ? 'Program przerwał pracę, bo wpisywanie zakończono (przycisk „Koniec danych” albo Ctrl+D). Uruchom go od nowa, aby odpowiedzieć jeszcze raz.'
-          : 'Program przerwał pracę: przeczytaj czerwony wiersz i uruchom program od nowa.';
+        : 'Program przerwał pracę: przeczytaj wiersz zaczynający się od „Blad:” i uruchom program od nowa.' +
+          (przebieg.koniecDanych ? ' Wpisywanie zakończono przyciskiem „Koniec danych” albo Ctrl+D.' : '');
     el('po-koncu').hidden = false;
     // Not on "Uruchom od nowa": an Enter pressed a moment too late must not
     // wipe the answers. Starting again is a click, or Tab and Enter.
@@ -280,7 +280,8 @@
   if (typeof WebAssembly !== 'object' || typeof Liczby !== 'function') {
     uwaga(
       'Programy nie mogą się uruchomić: ta przeglądarka nie obsługuje ' +
-        'WebAssembly albo nie wczytała pliku liczby.js. Użyj nowszej przeglądarki.'
+        'WebAssembly albo nie wczytała pliku liczby.js. Użyj nowszej przeglądarki ' +
+        'albo sprawdź, czy w folderze strony jest plik liczby.js.'
     );
     return;
   }
