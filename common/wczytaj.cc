@@ -93,6 +93,7 @@ Wczytane<std::string> czytaj_slowo(std::istream& we, bool na_poczatku) {
                          std::to_string(kMaksDlugosc) + " znakow"};
     }
     slowo += static_cast<char>(we.get());
+    // A byte-order mark at the very start is no part of the word.
     if (znacznik && slowo == "\xEF\xBB\xBF") return czytaj_slowo(we, false);
   }
   // std::cin ends at a read error as at the end of input; stdio tells them
@@ -128,9 +129,9 @@ Wczytane<std::int32_t> czytaj_w_systemie(std::istream& we, bool na_poczatku) {
   if (!sys.blad.empty()) return sys;
   if (liczba.blad == BladOdczytu::za_duza)
     return {0, poza_zakresem(cyfry.wartosc)};
-  std::string_view znak =
-      std::string_view(cyfry.wartosc).substr(liczba.pozycja);
   if (liczba.blad != BladOdczytu::brak) {
+    std::string_view znak =
+        std::string_view(cyfry.wartosc).substr(liczba.pozycja);
     return {0, cytat(cyfry.wartosc) + ": znak \"" + pokaz(znak, 1) +
                    "\" nie jest cyfra systemu o podstawie " +
                    std::to_string(sys.wartosc) + " (cyfry: 0-" +

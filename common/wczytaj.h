@@ -20,8 +20,10 @@ inline constexpr const char* kLiczbaDziesietna =
     "liczba dziesietna: wpisz same cyfry 0-9, np. 255";
 
 /// A read's outcome: `blad` is empty, or the text of the "Blad: " line that
-/// refuses the answer; `koniec` marks the end of input or a read error, after
-/// which asking again cannot help.
+/// refuses the answer, which quotes a refused word cut to 20 characters, as
+/// kMaksDlugosc counts them, with a character the platform cannot show
+/// (pokazywalny) as one '?'; `koniec` marks the end of input or a read error,
+/// after which asking again cannot help.
 template <typename T>
 struct Wczytane {
   T wartosc{};
@@ -47,9 +49,7 @@ Wczytane<std::int32_t> czytaj_liczbe(std::istream& we, bool na_poczatku,
 /// number from 2 to 16: the word must be digits of the base, letters in
 /// either case and no sign, of a value no larger than 2147483647; a bad base
 /// is found first, then a bad digit, then the size. Either word refused
-/// refuses both. A refused word is quoted as cut to 20 characters, as
-/// kMaksDlugosc counts them, and a character the platform cannot show
-/// (pokazywalny) as one '?', in every refusal.
+/// refuses both.
 Wczytane<std::int32_t> czytaj_w_systemie(std::istream& we, bool na_poczatku);
 
 // Every read below reads standard input. A refused answer ends the program
