@@ -46,14 +46,22 @@ std::string poza_zakresem(const std::string& slowo) {
                              : " to za duza liczba: najwieksza to 2147483647");
 }
 
+constexpr const char* kZabraklo = "zabraklo odpowiedzi: wpisywanie zakonczono";
+constexpr const char* kBladOdczytu = "nie udalo sie odczytac odpowiedzi";
+
+// std::cin ends at a read error as at the end of input; stdio tells them
+// apart. An answer cut short by one must not pass for a whole one.
+bool blad_odczytu(std::istream& we) {
+  return we.bad() || (&we == &std::cin && std::ferror(stdin));
+}
+
+std::string za_dlugie(std::string_view slowo) {
+  return cytat(slowo) + " to za dluga liczba: moze miec najwyzej " +
+         std::to_string(kMaksDlugosc) + " znakow";
+}
+
 Wczytane<std::int32_t> czytaj_system(std::istream& we, bool na_poczatku) {
-  Wczytane<std::string> slowo = czytaj_slowo(we, na_poczatku);
-  const std::int32_t sys = odczyt(slowo.wartosc, 10, true).wartosc;
-  if (!slowo.koniec && (!slowo.blad.empty() || !poprawny_system(sys))) {
-    slowo.blad = "podstawa systemu to liczba od 2 do 16, a podano " +
-                 cytat(slowo.wartosc);
-  }
-  return {sys, slowo.blad, slowo.koniec};
+  return w_zakresie(czytaj_slowo(we, na_poczatku), "podstawa systemu", 2, 16);
 }
 
 // Standard input is at its start until the first read.
@@ -62,21 +70,39 @@ bool pierwszy_odczyt() {
   return std::exchange(pierwszy, false);
 }
 
+// A read of standard input, asked again while a person types it and it is
+// refused; the outcome is an answer or the refusal that ends the run.
 template <typename F, typename... A>
-auto wymagaj(F czytaj, A... dalej) {
+auto sprobuj(F czytaj, A... dalej) {
   for (;;) {
     auto wczytane = czytaj(std::cin, pierwszy_odczyt(), dalej...);
     const std::string wypisane = zabierz_wypisane();
-    if (wczytane.blad.empty()) return std::move(wczytane.wartosc);
-    if (wczytane.koniec || !wpisuje_czlowiek()) przerwij(wczytane.blad);
+    if (wczytane.blad.empty() || wczytane.koniec || !wpisuje_czlowiek()) {
+      return wczytane;
+    }
     zglos(wczytane.blad);
     // Answers typed after the refused one on its line go with it.
-    std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (wczytane.reszta_linii) {
+      std::cin.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
     // The question again: from the line end before the last byte written that
     // is not one, so that a question ending in line ends has them too.
     std::cout << wypisane.substr(
         wypisane.find_last_of('\n', wypisane.find_last_not_of('\n')) + 1);
   }
+}
+
+template <typename F, typename... A>
+auto wymagaj(F czytaj, A... dalej) {
+  auto wczytane = sprobuj(czytaj, dalej...);
+  if (!wczytane.blad.empty()) przerwij(wczytane.blad);
+  return std::move(wczytane.wartosc);
+}
+
+Wczytane<std::int32_t> czytaj_z_linii(std::istream& we, bool na_poczatku,
+                                      const char* co, std::int32_t od,
+                                      std::int32_t do_) {
+  return w_zakresie(czytaj_linie(we, na_poczatku), co, od, do_);
 }
 
 }  // namespace
@@ -89,21 +115,54 @@ Wczytane<std::string> czytaj_slowo(std::istream& we, bool na_poczatku) {
   int ciag = 3;
   for (int bajt; (bajt = we.peek()) != kKoniec && !std::isspace(bajt);) {
     if (nowy_znak(bajt, ciag) && ++dlugosc > kMaksDlugosc) {
-      return {slowo, cytat(slowo) + " to za dluga liczba: moze miec najwyzej " +
-                         std::to_string(kMaksDlugosc) + " znakow"};
+      return {slowo, za_dlugie(slowo)};
     }
     slowo += static_cast<char>(we.get());
     // A byte-order mark at the very start is no part of the word.
     if (znacznik && slowo == "\xEF\xBB\xBF") return czytaj_slowo(we, false);
   }
-  // std::cin ends at a read error as at the end of input; stdio tells them
-  // apart. A word cut short by one must not pass for a whole one.
-  if (we.bad() || (&we == &std::cin && std::ferror(stdin))) {
-    return {{}, "nie udalo sie odczytac odpowiedzi", true};
-  }
-  if (slowo.empty())
-    return {{}, "zabraklo odpowiedzi: wpisywanie zakonczono", true};
+  if (blad_odczytu(we)) return {{}, kBladOdczytu, true};
+  if (slowo.empty()) return {{}, kZabraklo, true};
   return {std::move(slowo)};
+}
+
+Wczytane<std::string> czytaj_linie(std::istream& we, bool na_poczatku) {
+  std::string linia;
+  std::size_t dlugosc = 0;
+  int ciag = 3;
+  for (int bajt; (bajt = we.peek()) != kKoniec && bajt != '\n';) {
+    if (nowy_znak(bajt, ciag) && ++dlugosc > kMaksDlugosc) {
+      return {linia, za_dlugie(linia)};
+    }
+    linia += static_cast<char>(we.get());
+    // A byte-order mark at the very start is no part of the line.
+    if (na_poczatku && linia == "\xEF\xBB\xBF") {
+      linia.clear();
+      dlugosc = 0;
+      na_poczatku = false;
+    }
+  }
+  const bool koniec_linii = we.get() == '\n';
+  if (blad_odczytu(we)) return {{}, kBladOdczytu, true};
+  if (!koniec_linii && linia.empty()) return {{}, kZabraklo, true};
+  const auto odstep = [](unsigned char znak) { return std::isspace(znak); };
+  while (!linia.empty() && odstep(linia.back())) linia.pop_back();
+  std::size_t poczatek = 0;
+  while (poczatek < linia.size() && odstep(linia[poczatek])) ++poczatek;
+  return {linia.substr(poczatek), "", false, false};
+}
+
+Wczytane<std::int32_t> w_zakresie(Wczytane<std::string> slowo, const char* co,
+                                  std::int32_t od, std::int32_t do_) {
+  const Odczyt liczba = odczyt(slowo.wartosc, 10, true);
+  const bool w_nim = liczba.blad == BladOdczytu::brak && liczba.wartosc >= od &&
+                     liczba.wartosc <= do_;
+  if (!slowo.koniec && (!slowo.blad.empty() || !w_nim)) {
+    slowo.blad = std::string(co) + " to liczba od " + std::to_string(od) +
+                 " do " + std::to_string(do_) + ", a podano " +
+                 cytat(slowo.wartosc);
+  }
+  return {liczba.wartosc, slowo.blad, slowo.koniec, slowo.reszta_linii};
 }
 
 Wczytane<std::int32_t> czytaj_liczbe(std::istream& we, bool na_poczatku,
@@ -134,8 +193,8 @@ Wczytane<std::int32_t> czytaj_w_systemie(std::istream& we, bool na_poczatku) {
         std::string_view(cyfry.wartosc).substr(liczba.pozycja);
     return {0, cytat(cyfry.wartosc) + ": znak \"" + pokaz(znak, 1) +
                    "\" nie jest cyfra systemu o podstawie " +
-                   std::to_string(sys.wartosc) + " (cyfry: 0-" +
-                   znaki[sys.wartosc - 1] + ")"};
+                   std::to_string(sys.wartosc) +
+                   " (cyfry: " + cyfry_systemu(sys.wartosc) + ")"};
   }
   return {liczba.wartosc};
 }
@@ -149,3 +208,10 @@ std::string wczytaj_slowo() { return wymagaj(czytaj_slowo); }
 std::int32_t wczytaj_system() { return wymagaj(czytaj_system); }
 
 std::int32_t wczytaj_w_systemie() { return wymagaj(czytaj_w_systemie); }
+
+std::int32_t wczytaj_z_linii(const char* co, std::int32_t od,
+                             std::int32_t do_) {
+  return wymagaj(czytaj_z_linii, co, od, do_);
+}
+
+Wczytane<std::string> wczytaj_linie() { return sprobuj(czytaj_linie); }

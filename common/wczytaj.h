@@ -23,12 +23,14 @@ inline constexpr const char* kLiczbaDziesietna =
 /// refuses the answer, which quotes a refused word cut to 20 characters, as
 /// kMaksDlugosc counts them, with a character the platform cannot show
 /// (pokazywalny) as one '?'; `koniec` marks the end of input or a read error,
-/// after which asking again cannot help.
+/// after which asking again cannot help; `reszta_linii` marks a read that
+/// left the rest of its line unread, which asking again drops.
 template <typename T>
 struct Wczytane {
   T wartosc{};
   std::string blad{};
   bool koniec = false;
+  bool reszta_linii = true;
 };
 
 /// The next word of `we`: words are separated by C-locale white space. Fails
@@ -37,6 +39,19 @@ struct Wczytane {
 /// mark that starts it is skipped, since Notepad writes one; anywhere else
 /// the same bytes are input.
 Wczytane<std::string> czytaj_slowo(std::istream& we, bool na_poczatku);
+
+/// The next line of `we`, its line end taken, without the C-locale white
+/// space around it; a last line may lack the line end. Fails at the end of
+/// input before any character, on a read error, and past kMaksDlugosc
+/// characters, the rest of that line unread; the byte-order mark as for
+/// czytaj_slowo.
+Wczytane<std::string> czytaj_linie(std::istream& we, bool na_poczatku);
+
+/// `slowo` as a decimal number from `od` to `do_` (a sign may come first);
+/// any other word, or a refused one, is refused as "<co> to liczba od <od>
+/// do <do_>, a podano "<word>"". The end of input stays as it is.
+Wczytane<std::int32_t> w_zakresie(Wczytane<std::string> slowo, const char* co,
+                                  std::int32_t od, std::int32_t do_);
 
 /// The next word of `we`, which must be a whole signed 32-bit decimal number
 /// (an optional sign, then digits only): "12a", "2,5" and "16-1" are refused
@@ -68,5 +83,13 @@ std::int32_t wczytaj_system();
 
 /// Reads a number written in a base and the base, as czytaj_w_systemie.
 std::int32_t wczytaj_w_systemie();
+
+/// Reads a line that holds a number from `od` to `do_`, as w_zakresie.
+std::int32_t wczytaj_z_linii(const char* co, std::int32_t od, std::int32_t do_);
+
+/// Reads a line, as czytaj_linie, asking again as the reads above do, but
+/// hands back the refusal that ends the run instead of ending it: the caller
+/// says what it must, then calls przerwij with its blad.
+Wczytane<std::string> wczytaj_linie();
 
 #endif  // COMMON_WCZYTAJ_H_

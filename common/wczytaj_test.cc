@@ -149,4 +149,50 @@ TEST(CzytajWSystemieTest, RefusedTheBaseFirstThenADigitThenTheSize) {
   }
 }
 
+TEST(CzytajLinieTest, AWholeLineWithoutTheBlanksAround) {
+  struct Przypadek {
+    std::string wejscie, linia, blad;
+    bool reszta_linii;
+  };
+  for (const auto& p : std::initializer_list<Przypadek>{
+           {" 2D(16) \r\nx", "2D(16)", "", false},
+           {"\n7\n", "", "", false},
+           {"  \t", "", "", false},
+           {"1 000", "1 000", "", false},
+           {kZnacznik + "12\n", "12", "", false},
+           {kZnacznik + kZnacznik + "1",
+            "\xEF\xBB\xBF"
+            "1",
+            "", false},
+           {std::string(4096, '1') + "\n", std::string(4096, '1'), "", false},
+           {"", "", kKoniec, true},
+           // Refused at the character past the limit; the rest is unread.
+           {std::string(4097, '1') + "\n7", std::string(4096, '1'),
+            '"' + std::string(20, '1') + kZaDluga, true}}) {
+    std::istringstream we(p.wejscie);
+    const Wczytane<std::string> wynik = czytaj_linie(we, true);
+    EXPECT_EQ(wynik.wartosc, p.linia) << p.wejscie;
+    EXPECT_EQ(wynik.blad, p.blad) << p.wejscie;
+    EXPECT_EQ(wynik.reszta_linii, p.reszta_linii) << p.wejscie;
+  }
+}
+
+TEST(WZakresieTest, ANumberInRangeOrTheRangeSaid) {
+  const std::string poziom = "poziom to liczba od 1 do 3, a podano ";
+  for (const auto& [wejscie, blad] :
+       std::initializer_list<std::pair<std::string, std::string>>{
+           {" 3 \n", ""},
+           {"01\n", ""},
+           {"4\n", poziom + "\"4\""},
+           {"0\n", poziom + "\"0\""},
+           {"1 2\n", poziom + "\"1 2\""},
+           {"\n", poziom + "\"\""},
+           {"99999999999\n", poziom + "\"99999999999\""},
+           {"", kKoniec}}) {
+    std::istringstream we(wejscie);
+    EXPECT_EQ(w_zakresie(czytaj_linie(we, true), "poziom", 1, 3).blad, blad)
+        << wejscie;
+  }
+}
+
 }  // namespace

@@ -18,6 +18,12 @@ constexpr bool poprawny_system(std::int32_t sys) {
   return sys >= 2 && sys <= 16;
 }
 
+/// The digits of base `sys` (2 to 16) as a learner reads them: "0-1",
+/// "0-F".
+inline std::string cyfry_systemu(std::int32_t sys) {
+  return std::string("0-") + znaki[sys - 1];
+}
+
 /// Digits of `liczba` in base `sys`, most significant first. Returns "0" for
 /// 0; a negative value gets a leading '-' (exact for INT32_MIN); a base
 /// outside 2..16 gives the empty string.

@@ -1,0 +1,7 @@
+#include "koniec.h"
+#include "trening.h"
+
+int main() {
+  przygotuj_program();
+  return basecoach::trening();
+}

@@ -1,0 +1,148 @@
+#include "zestaw.h"
+
+#include <algorithm>
+#include <random>
+
+#include "zapis.h"
+
+namespace basecoach {
+namespace {
+
+// A place in a set: the bases its task goes from and to, its operation (0,
+// '+', '-', or '?' for either), and the range of its value: of the result
+// for a sum, of the first number for a difference.
+struct Miejsce {
+  std::vector<std::int32_t> z, na;
+  char dzialanie;
+  std::uint32_t od, do_;
+};
+
+const std::vector<std::int32_t> k2{2}, k10{10}, k8_16{8, 16},
+    kMale{3, 4, 5, 6, 7, 9}, kDuze{11, 12, 13, 14, 15},
+    kInne{2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16};
+
+// Each level's places, easier ones first: small numbers and the bases the
+// class knows best, then larger numbers and less familiar bases.
+const std::vector<Miejsce>& plan(int poziom) {
+  static const std::vector<Miejsce> plany[] = {
+      {{k10, k2, 0, 2, 15},
+       {k2, k10, 0, 2, 15},
+       {k10, k2, 0, 8, 31},
+       {k2, k10, 0, 16, 63},
+       {k10, k2, 0, 16, 63},
+       {k2, k10, 0, 32, 127},
+       {k10, k2, 0, 32, 127},
+       {k2, k10, 0, 64, 255},
+       {k10, k2, 0, 128, 255},
+       {k2, k10, 0, 128, 255}},
+      {{k10, k2, 0, 8, 63},
+       {k2, k10, 0, 8, 63},
+       {k2, {8}, 0, 16, 511},
+       {{8}, k2, 0, 16, 511},
+       {k2, {16}, 0, 32, 1023},
+       {{16}, k2, 0, 32, 1023},
+       {k10, k8_16, 0, 64, 1023},
+       {k8_16, k10, 0, 64, 4095},
+       {k10, k8_16, 0, 512, 4095},
+       {k8_16, k8_16, 0, 256, 4095}},
+      {{k10, kMale, 0, 10, 255},
+       {kMale, k10, 0, 10, 255},
+       {k2, k2, '+', 16, 255},
+       {k10, kDuze, 0, 256, 4095},
+       {kDuze, k10, 0, 256, 4095},
+       {k8_16, k8_16, '-', 64, 4095},
+       {kInne, kInne, 0, 64, 4095},
+       {k10, kInne, 0, 4096, 65535},
+       {k8_16, k8_16, '?', 4096, 65535},
+       {kInne, kInne, 0, 4096, 65535}}};
+  return plany[poziom - 1];
+}
+
+// A number from `od` to `do_`: the generator's next 32 bits scaled in 64-bit
+// arithmetic, which no platform's word size or library changes.
+std::uint32_t los(std::mt19937& g, std::uint32_t od, std::uint32_t do_) {
+  const std::uint64_t ile = std::uint64_t{do_} - od + 1;
+  return od + static_cast<std::uint32_t>(
+                  (static_cast<std::uint32_t>(g()) * ile) >> 32);
+}
+
+// One of `lista` but `bez`, which it must hold more than.
+std::int32_t jeden_z(std::mt19937& g, const std::vector<std::int32_t>& lista,
+                     std::int32_t bez = 0) {
+  const bool jest = std::count(lista.begin(), lista.end(), bez) > 0;
+  std::uint32_t i =
+      los(g, 0, static_cast<std::uint32_t>(lista.size() - jest - 1));
+  if (jest && lista[i] >= bez) ++i;
+  return lista[i];
+}
+
+Zadanie losuj(std::mt19937& g, const Miejsce& m) {
+  Zadanie zadanie;
+  zadanie.z = jeden_z(g, m.z);
+  zadanie.dzialanie = m.dzialanie == '?' ? "+-"[los(g, 0, 1)] : m.dzialanie;
+  if (zadanie.dzialanie == 0) {
+    zadanie.na = jeden_z(g, m.na, zadanie.z);
+    zadanie.liczba = static_cast<std::int32_t>(los(g, m.od, m.do_));
+    return zadanie;
+  }
+  zadanie.na = zadanie.z;
+  const auto wartosc = static_cast<std::int32_t>(los(g, m.od, m.do_));
+  if (zadanie.dzialanie == '+') {
+    zadanie.liczba = static_cast<std::int32_t>(los(g, 1, wartosc - 1));
+    zadanie.druga = wartosc - zadanie.liczba;
+  } else {
+    zadanie.liczba = wartosc;
+    zadanie.druga = static_cast<std::int32_t>(los(g, 1, wartosc - 1));
+  }
+  return zadanie;
+}
+
+bool takie_same(const Zadanie& a, const Zadanie& b) {
+  return a.liczba == b.liczba && a.druga == b.druga &&
+         a.dzialanie == b.dzialanie && a.z == b.z && a.na == b.na;
+}
+
+}  // namespace
+
+std::vector<Zadanie> zestaw(int poziom, int numer) {
+  std::mt19937 g(static_cast<std::uint32_t>(poziom * 10000 + numer));
+  std::vector<Zadanie> zadania;
+  for (const Miejsce& miejsce : plan(poziom)) {
+    Zadanie zadanie = losuj(g, miejsce);
+    // Drawn again while it repeats one before: every range holds many.
+    while (std::any_of(zadania.begin(), zadania.end(), [&](const Zadanie& z) {
+      return takie_same(z, zadanie);
+    })) {
+      zadanie = losuj(g, miejsce);
+    }
+    zadania.push_back(zadanie);
+  }
+  return zadania;
+}
+
+std::int32_t wynik(const Zadanie& zadanie) {
+  switch (zadanie.dzialanie) {
+    case '+':
+      return zadanie.liczba + zadanie.druga;
+    case '-':
+      return zadanie.liczba - zadanie.druga;
+    default:
+      return zadanie.liczba;
+  }
+}
+
+std::string z_podstawa(std::int32_t liczba, std::int32_t sys) {
+  return zapis(liczba, sys) + "(" + std::to_string(sys) + ")";
+}
+
+std::string tresc(const Zadanie& zadanie) {
+  const std::string podstawa =
+      " w systemie o podstawie " + std::to_string(zadanie.na) + ".";
+  if (zadanie.dzialanie == 0)
+    return "zapisz " + z_podstawa(zadanie.liczba, zadanie.z) + podstawa;
+  return "oblicz " + z_podstawa(zadanie.liczba, zadanie.z) + " " +
+         zadanie.dzialanie + " " + z_podstawa(zadanie.druga, zadanie.z) +
+         " i zapisz wynik" + podstawa;
+}
+
+}  // namespace basecoach

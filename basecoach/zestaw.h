@@ -1,0 +1,42 @@
+#ifndef BASECOACH_ZESTAW_H_
+#define BASECOACH_ZESTAW_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace basecoach {
+
+/// How many tasks a set has.
+inline constexpr int kZadan = 10;
+
+/// One task: write `liczba`, given in base `z`, in base `na`; or, with
+/// `dzialanie` '+' or '-', compute liczba + druga or liczba - druga, both
+/// given in base `z`, which `na` then equals.
+struct Zadanie {
+  std::int32_t liczba = 0;
+  std::int32_t druga = 0;
+  char dzialanie = 0;
+  std::int32_t z = 10;
+  std::int32_t na = 2;
+};
+
+/// The kZadan tasks of set `numer` (1 to 9999) on level `poziom` (1 to 3),
+/// easier ones first, no two the same, every value and result from 1 to
+/// the level's largest. The same numbers give the same tasks on every
+/// platform: no standard distribution, only std::mt19937's fixed sequence.
+std::vector<Zadanie> zestaw(int poziom, int numer);
+
+/// The value the answer to `zadanie` must have.
+std::int32_t wynik(const Zadanie& zadanie);
+
+/// `liczba` in base `sys` with the base after it: "2D(16)".
+std::string z_podstawa(std::int32_t liczba, std::int32_t sys);
+
+/// The task as its line states it: "zapisz 45(10) w systemie o podstawie 2."
+/// or "oblicz 11(2) + 1(2) i zapisz wynik w systemie o podstawie 2."
+std::string tresc(const Zadanie& zadanie);
+
+}  // namespace basecoach
+
+#endif  // BASECOACH_ZESTAW_H_
