@@ -97,9 +97,11 @@ Zadanie losuj(std::mt19937& g, const Miejsce& m) {
   return zadanie;
 }
 
-bool takie_same(const Zadanie& a, const Zadanie& b) {
-  return a.liczba == b.liczba && a.druga == b.druga &&
-         a.dzialanie == b.dzialanie && a.z == b.z && a.na == b.na;
+// True when `a` and `b` share a number or a result: an answer shown after one
+// must not give the other away, as 1011(2) to base 10 would 11(10) to base 2.
+bool wspolna_liczba(const Zadanie& a, const Zadanie& b) {
+  return a.liczba == b.liczba || a.liczba == wynik(b) || wynik(a) == b.liczba ||
+         wynik(a) == wynik(b);
 }
 
 }  // namespace
@@ -109,9 +111,10 @@ std::vector<Zadanie> zestaw(int poziom, int numer) {
   std::vector<Zadanie> zadania;
   for (const Miejsce& miejsce : plan(poziom)) {
     Zadanie zadanie = losuj(g, miejsce);
-    // Drawn again while it repeats one before: every range holds many.
+    // Drawn again while it shares a number with one before: every range
+    // holds many more numbers than a set has tasks.
     while (std::any_of(zadania.begin(), zadania.end(), [&](const Zadanie& z) {
-      return takie_same(z, zadanie);
+      return wspolna_liczba(z, zadanie);
     })) {
       zadanie = losuj(g, miejsce);
     }

@@ -22,9 +22,10 @@ struct Zadanie {
 };
 
 /// The kZadan tasks of set `numer` (1 to 9999) on level `poziom` (1 to 3),
-/// easier ones first, no two the same, every value and result from 1 to
-/// the level's largest. The same numbers give the same tasks on every
-/// platform: no standard distribution, only std::mt19937's fixed sequence.
+/// easier ones first, no two sharing a number or a result, every value and
+/// result from 1 to the level's largest. The same numbers give the same tasks
+/// on every platform: no standard distribution, only std::mt19937's fixed
+/// sequence.
 std::vector<Zadanie> zestaw(int poziom, int numer);
 
 /// The value the answer to `zadanie` must have.
