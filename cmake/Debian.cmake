@@ -83,6 +83,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CPack puts CPACK_PACKAGE_DESCRIPTION_SUMMARY before it, as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"basequiz, basetour, bitstep, radixval and pairops are small console
-programs for practising binary, octal, hexadecimal and any base from
-2 to 16, and integer arithmetic. They talk in Polish (plain ASCII).")
+"basequiz, basetour, bitstep, radixval, pairops and basecoach are small
+console programs for practising binary, octal, hexadecimal and any base
+from 2 to 16, and integer arithmetic; basecoach sets tasks, checks the
+answers and shows the working. They talk in Polish (plain ASCII).")

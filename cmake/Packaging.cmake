@@ -74,11 +74,12 @@ endif()
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingPerGenerator.cmake)
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Five console drills in Polish for positional number systems")
+    "Six console drills in Polish for positional number systems")
 set(CPACK_PACKAGE_DESCRIPTION
-    "basequiz, basetour, bitstep, radixval and pairops: small console programs \
-for practising binary, octal, hexadecimal and any base from 2 to 16, and \
-integer arithmetic. They talk in Polish (plain ASCII) on standard input and \
+    "basequiz, basetour, bitstep, radixval, pairops and basecoach: small \
+console programs for practising binary, octal, hexadecimal and any base from 2 \
+to 16, and integer arithmetic; basecoach sets tasks, checks the answers and \
+shows the working. They talk in Polish (plain ASCII) on standard input and \
 output.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)

@@ -23,8 +23,11 @@ if (pierwszy === '--pisalne') {
 
 const [program, przypadek] = reszta;
 const wejscie = fs.readFileSync(`${przypadek}.in`, 'utf8');
-const oczekiwane = fs.readFileSync(`${przypadek}.out`, 'utf8');
-const bledy = fs.existsSync(`${przypadek}.err`) ? fs.readFileSync(`${przypadek}.err`, 'utf8') : '';
+// A case that says something between the refusal and the end has the page's
+// run written out: CASE.strona.out and CASE.strona.err.
+const wzor = fs.existsSync(`${przypadek}.strona.out`) ? `${przypadek}.strona` : przypadek;
+const oczekiwane = fs.readFileSync(`${wzor}.out`, 'utf8');
+const bledy = fs.existsSync(`${wzor}.err`) ? fs.readFileSync(`${wzor}.err`, 'utf8') : '';
 const kod = fs.existsSync(`${przypadek}.rc`)
   ? fs.readFileSync(`${przypadek}.rc`, 'utf8').trim()
   : bledy ? '1' : '0';
