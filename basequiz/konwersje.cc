@@ -4,6 +4,8 @@
 
 #include "zapis.h"
 
+namespace basequiz {
+
 std::int32_t jako_int32(std::uint32_t w) {
   constexpr std::uint32_t maks = std::numeric_limits<std::int32_t>::max();
   if (w <= maks) return static_cast<std::int32_t>(w);
@@ -26,3 +28,5 @@ std::int32_t radixval(std::string liczbasys, std::int32_t sys) {
 std::string dec2sys(std::int32_t liczba, std::int32_t sys) {
   return zapis(liczba, sys);
 }
+
+}  // namespace basequiz

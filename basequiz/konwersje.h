@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace basequiz {
+
 /// Value of the digit string `liczbasys` in base `sys`, unchecked: letters
 /// count in either case, a digit at or above the base counts at its alphabet
 /// value ("F" in base 2 is 15), any other character counts as -1, the empty
@@ -16,5 +18,7 @@ std::string dec2sys(std::int32_t liczba, std::int32_t sys);
 
 /// The signed value of the low 32 bits of `w`, for results that wrap around.
 std::int32_t jako_int32(std::uint32_t w);
+
+}  // namespace basequiz
 
 #endif  // BASEQUIZ_KONWERSJE_H_

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+namespace basequiz {
 namespace {
 
 constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
@@ -79,3 +80,4 @@ TEST(Dec2sysTest, RoundTripThroughEveryBase) {
 }
 
 }  // namespace
+}  // namespace basequiz

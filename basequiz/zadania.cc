@@ -5,6 +5,8 @@
 #include "konwersje.h"
 #include "wczytaj.h"
 
+namespace basequiz {
+
 void parzysta(std::string bin) {
   if (bin.empty()) return;
   const char znak = bin.back();
@@ -62,3 +64,5 @@ void kalkulator() {
   std::cout << "OCT: " << dec2sys(dec, 8) << "\n";
   std::cout << "BIN: " << dec2sys(dec, 2) << "\n";
 }
+
+}  // namespace basequiz

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace basequiz {
+
 // The exercises: each prints its own result line(s) to standard output.
 
 /// Parity judged by the last character: '1' odd, '0' even; any other last
@@ -30,5 +32,7 @@ void hex_inc(std::string hex);
 /// base outside 2..16, a bad digit or a value above 2147483647 is refused as
 /// wczytaj_w_systemie refuses it.
 void kalkulator();
+
+}  // namespace basequiz
 
 #endif  // BASEQUIZ_ZADANIA_H_

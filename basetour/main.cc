@@ -3,9 +3,9 @@
 
 int main() {
   przygotuj_program();
-  dec2bin();
-  dec2oct();
-  dec2hex();
-  dec2sys();
+  drills::dec2bin();
+  drills::dec2oct();
+  drills::dec2hex();
+  drills::dec2sys();
   return 0;
 }

@@ -3,6 +3,6 @@
 
 int main() {
   przygotuj_program();
-  dec2bin();
+  drills::dec2bin();
   return 0;
 }

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-// The platform edge: konsola.cc serves a console or terminal, strona.cc the
-// web page, and terminal.cc holds what both share.
+// The platform edge, where a program meets its terminal: terminal-konsola.cc
+// implements it for a console or terminal, terminal-strona.cc for the web
+// page.
 
 /// True when the standard stream `nr` (0 input, 1 output, 2 error) is a
 /// terminal: a tty, a Windows console, or the pipe that Git Bash (mintty) or
@@ -22,19 +23,6 @@ bool wpisuje_czlowiek();
 /// character; on the web page any but control and bidirectional format
 /// characters, as the page shows text and a broken sequence as U+FFFD.
 bool pokazywalny(std::string_view znak);
-
-/// True for the name of a pipe that MSYS2 or Cygwin uses as a terminal:
-/// "\msys-*-pty*" or "\cygwin-*-pty*".
-bool nazwa_terminala(std::wstring_view nazwa);
-
-/// `tekst` with '?' for every byte a terminal might take as a command: the
-/// control characters (below 0x20 and 0x7F) and every byte above 0x7F, which
-/// 8-bit terminals read as control codes too.
-std::string bez_sterujacych(std::string tekst);
-
-/// `slowo` as it may be echoed: bez_sterujacych on a terminal, unchanged into
-/// a file or a pipe.
-std::string do_echa(std::string slowo);
 
 /// Clears the screen: the page's screen on the web, cls on a Windows console,
 /// the ANSI sequence on any other terminal unless TERM is unset, empty or
@@ -65,5 +53,9 @@ bool kursor_na_poczatku_linii();
 /// the window stays open until the learner has read it. Otherwise, and on
 /// every other system, does nothing.
 void czekaj_w_wlasnym_oknie();
+
+/// Console edge only, where Windows asks it: true for the name of a pipe that
+/// MSYS2 or Cygwin uses as a terminal: "\msys-*-pty*" or "\cygwin-*-pty*".
+bool nazwa_terminala(std::wstring_view nazwa);
 
 #endif  // COMMON_TERMINAL_H_

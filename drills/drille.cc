@@ -7,6 +7,7 @@
 #include "wczytaj.h"
 #include "zapis.h"
 
+namespace drills {
 namespace {
 
 constexpr const char* kPodajLiczbe = "Podaj liczbe dziesietna: ";
@@ -45,3 +46,5 @@ void dec2sys() {
   // No blank between "systemie" and the base: part of the fixed dialogue.
   wypisz_wynik(liczba, " to w systemie" + std::to_string(sys) + " --> ", sys);
 }
+
+}  // namespace drills

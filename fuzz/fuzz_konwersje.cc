@@ -8,6 +8,9 @@
 
 #include "konwersje.h"
 
+using basequiz::dec2sys;
+using basequiz::radixval;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane,
                                       std::size_t rozmiar) {
   if (rozmiar < 8) return 0;

@@ -14,6 +14,6 @@ int main() {
   const std::int32_t A = wczytaj_liczbe(kLiczbaCalkowita);
   std::cout << "Podaj B=";
   const std::int32_t B = wczytaj_liczbe(kLiczbaCalkowita);
-  tabela(A, B);
+  pairops::tabela(A, B);
   return 0;
 }

@@ -4,6 +4,8 @@
 
 #include "koniec.h"
 
+namespace pairops {
+
 void tabela(std::int32_t A, std::int32_t B) {
   // 64 bits hold every sum, difference, product and quotient of two 32-bit
   // numbers, INT32_MIN / -1 included.
@@ -16,3 +18,5 @@ void tabela(std::int32_t A, std::int32_t B) {
   std::cout << "A/b=" << a / b << "\n";
   std::cout << "A%b=" << a % b << "\n";
 }
+
+}  // namespace pairops

@@ -2,6 +2,7 @@
 
 #include "zapis.h"
 
+namespace radixval {
 namespace {
 
 Wynik konwertuj(const std::string& liczba, std::int32_t sys,
@@ -31,3 +32,5 @@ Wynik oct2dec(std::string liczba) {
 Wynik hex2dec(std::string liczba) {
   return konwertuj(liczba, 16, " Podano zla liczbe: ");
 }
+
+}  // namespace radixval

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace radixval {
+
 // Checked converters. A bad digit (anything but the base's digits: a sign, a
 // blank, a byte above 127 too) or a value above 2147483647 gives 0 and the
 // converter's message; every digit is checked even past the range, the empty
@@ -28,5 +30,7 @@ Wynik oct2dec(std::string liczba);
 
 /// Hexadecimal digits, letters in either case; message " Podano zla liczbe: ".
 Wynik hex2dec(std::string liczba);
+
+}  // namespace radixval
 
 #endif  // RADIXVAL_KONWERTERY_H_

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+namespace radixval {
 namespace {
 
 using Konwerter = Wynik (*)(std::string);
@@ -72,3 +73,4 @@ TEST(KonwerteryTest, BadDigitPastTheRangeIsStillChecked) {
 }
 
 }  // namespace
+}  // namespace radixval

@@ -84,6 +84,13 @@ class Sledzacy : public std::streambuf {
 
 }  // namespace
 
+bool nazwa_terminala(std::wstring_view nazwa) {
+  const std::size_t kreska = nazwa.find(L'-');  // npos + 1 is 0
+  const std::wstring_view rodzaj = nazwa.substr(0, kreska + 1);
+  return (rodzaj == L"\\msys-" || rodzaj == L"\\cygwin-") &&
+         nazwa.find(L"-pty", kreska + 1) != nazwa.npos;
+}
+
 bool na_terminalu(int nr) {
 #ifdef _WIN32
   // _isatty is true for NUL as well; only a console has a console mode.
