@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "koniec.h"
 #include "ocena.h"
 #include "rozwiazanie.h"
 #include "wczytaj.h"

@@ -6,6 +6,7 @@
 #include <limits>
 #include <utility>
 
+#include "koniec.h"
 #include "terminal.h"
 #include "zapis.h"
 

@@ -6,8 +6,6 @@
 #include <istream>
 #include <string>
 
-#include "koniec.h"
-
 /// The most characters a word or a number read from standard input may have;
 /// a longer one is refused as soon as its next character arrives. A character
 /// is a byte and up to three UTF-8 continuation bytes after it; a byte-order

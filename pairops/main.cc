@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <iostream>
 
+#include "koniec.h"
 #include "tabela.h"
 #include "wczytaj.h"
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "echo.h"
+#include "koniec.h"
 #include "konwertery.h"
 #include "wczytaj.h"
 
