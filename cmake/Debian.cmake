@@ -83,7 +83,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CPack puts CPACK_PACKAGE_DESCRIPTION_SUMMARY before it, as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"basequiz, basetour, bitstep, radixval, pairops and basecoach are small
-console programs for practising binary, octal, hexadecimal and any base
-from 2 to 16, and integer arithmetic; basecoach sets tasks, checks the
-answers and shows the working. They talk in Polish (plain ASCII).")
+"${PROGRAMY_NAZWY}:
+small console programs for practising binary, octal, hexadecimal and
+any base from 2 to 16, and integer arithmetic; basecoach sets tasks,
+checks the answers and shows the working. They talk in Polish (plain
+ASCII).")

@@ -1,21 +1,17 @@
 # Build helpers shared by every folder's CMakeLists.txt.
 
-# With STATIC_RUNTIME the programs need nothing but the system itself: fully
-# static on Linux and with MinGW (any x86-64 Linux, a Windows PC without
-# MinGW's DLLs), the static runtime with MSVC (no Visual C++ redistributable).
-option(STATIC_RUNTIME "Link the C and C++ runtime into the programs" ON)
-if(STATIC_RUNTIME)
-  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
-endif()
-
-# add_program(name OPIS text SOURCES ... LIBS ...): one of the installed console
-# programs; OPIS, a Polish ASCII sentence, describes it in its Windows
-# Properties.
+# add_program(name OPIS text STRONA text SOURCES ... LIBS ...): one of the
+# programs, recorded in the global property PROGRAMY, in order, from which the
+# page, the packages and the tests take the list. OPIS, a Polish ASCII
+# sentence, describes it in its Windows Properties; STRONA, in Polish with
+# Polish letters, on the page's list.
 # For the web page the programs share one WebAssembly module instead: each
 # becomes an object library whose main is renamed <name>_main, for web/ to
 # start by name.
 function(add_program name)
-  cmake_parse_arguments(ARG "" "OPIS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "OPIS;STRONA" "SOURCES;LIBS" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY PROGRAMY ${name})
+  set_property(GLOBAL PROPERTY PROGRAMY_STRONA_${name} "${ARG_STRONA}")
   if(EMSCRIPTEN)
     add_library(${name} OBJECT ${ARG_SOURCES})
     target_compile_definitions(${name} PRIVATE main=${name}_main)
@@ -24,9 +20,6 @@ function(add_program name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  if(STATIC_RUNTIME AND NOT MSVC)
-    target_link_options(${name} PRIVATE -static)
-  endif()
   if(WIN32)
     # The version, product and description in the file's Properties.
     set(NAZWA ${name})
@@ -38,9 +31,10 @@ function(add_program name)
   install(TARGETS ${name} RUNTIME DESTINATION bin)
 endfunction()
 
-# add_unit_test(name sources... LIBS ...): a GoogleTest binary run by CTest.
+# add_unit_test(name sources... LIBS ...): a GoogleTest binary run by CTest;
+# none where the tests run programs from elsewhere.
 function(add_unit_test name)
-  if(NOT BUILD_TESTING)
+  if(NOT BUILD_TESTING OR PROGRAMS_DIR)
     return()
   endif()
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
@@ -61,19 +55,14 @@ endfunction()
 #                    out then, as the launcher's console stands between the
 #                    program and the terminal script(1) makes
 # PROGRAMS_CRLF      ON: CRLF in their output counts as LF (Windows text)
-set(PROGRAMS_DIR "" CACHE PATH "Folder of the programs the tests run (empty: this build's)")
-set(PROGRAMS_SUFFIX "" CACHE STRING "File name suffix of the programs in PROGRAMS_DIR")
-set(PROGRAMS_LAUNCHER "" CACHE STRING "Command that runs the programs, such as wine")
-option(PROGRAMS_CRLF "Take CRLF in the programs' output as LF" OFF)
 
-# The same cases run in the web page too, in headless Chromium, when WEB_DIR
-# names a built page folder (build-web/web); see web/test/.
-set(WEB_DIR "" CACHE PATH "Built web page folder whose programs the tests also run (empty: none)")
+# The same cases run in the web page too when WEB_TEST_DIR names a built
+# page folder (the web-test preset); see web/test/.
 set(WEB_TEST ${PROJECT_SOURCE_DIR}/web/test)
-if(BUILD_TESTING AND WEB_DIR)
+if(BUILD_TESTING AND WEB_TEST_DIR)
   find_program(NODE NAMES node nodejs REQUIRED)
   if(NOT EXISTS ${WEB_TEST}/node_modules/playwright-core)
-    message(FATAL_ERROR "WEB_DIR needs the browser driver: npm ci --prefix ${WEB_TEST}")
+    message(FATAL_ERROR "WEB_TEST_DIR needs the browser driver: npm ci --prefix ${WEB_TEST}")
   endif()
 endif()
 
@@ -108,7 +97,7 @@ function(add_transcript_test program name)
 endfunction()
 
 # add_transcript_tests(program): a test for every cases/NAME.in beside the
-# calling CMakeLists.txt, and with WEB_DIR one more in the page for every case
+# calling CMakeLists.txt, and with WEB_TEST_DIR one more in the page for every case
 # whose input a learner can type there.
 function(add_transcript_tests program)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cases/*.in)
@@ -116,7 +105,7 @@ function(add_transcript_tests program)
     get_filename_component(name ${input} NAME_WE)
     add_transcript_test(${program} ${name})
   endforeach()
-  if(NOT BUILD_TESTING OR NOT WEB_DIR OR NOT inputs)
+  if(NOT BUILD_TESTING OR NOT WEB_TEST_DIR OR NOT inputs)
     return()
   endif()
   execute_process(COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs --pisalne ${inputs}
@@ -125,7 +114,7 @@ function(add_transcript_tests program)
   foreach(input IN LISTS typeable)
     get_filename_component(name ${input} NAME_WE)
     add_test(NAME web.${program}.${name}
-             COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs ${WEB_DIR} ${program}
+             COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs ${WEB_TEST_DIR} ${program}
                      ${CMAKE_CURRENT_SOURCE_DIR}/cases/${name})
     set_tests_properties(web.${program}.${name} PROPERTIES TIMEOUT 60 LABELS web)
   endforeach()

@@ -1,8 +1,8 @@
-# What a teacher hands out. `cpack` makes, from a Linux build, a .tar.gz with
-# fully static programs or, with DEBIAN_PACKAGE, a .deb; from a Windows build
-# a .zip. Each holds the five programs, the texts for learners and teachers,
-# the licence and, given a built page in WEB_DIR, the web page; each gets a
-# SHA-256 file beside it. `package_source` makes the source .tar.gz.
+# What a teacher hands out. `cpack` makes, from a Linux build, a .tar.gz or,
+# with CPACK_GENERATOR=DEB (the deb preset), a .deb; from a Windows build a
+# .zip. Each holds the programs, the texts for learners and teachers, the
+# licence and, given a built page in WEB_DIR, the web page; each gets a
+# SHA-256 file beside it. The source .tar.gz is the source workflow's.
 #
 # Where things go:
 #   .tar.gz   CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt LICENSE web/ at the top;
@@ -19,6 +19,12 @@ set(CPACK_PACKAGE_VENDOR "liczby")
 set(CPACK_PACKAGE_CONTACT "liczby <liczby@example.org>")
 
 include(GNUInstallDirs)
+# The programs by name, as add_program recorded them: "a, b and c".
+get_property(programy GLOBAL PROPERTY PROGRAMY)
+list(POP_BACK programy ostatni)
+list(JOIN programy ", " PROGRAMY_NAZWY)
+string(APPEND PROGRAMY_NAZWY " and ${ostatni}")
+
 set(texts CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt)
 set(doc ${PROJECT_BINARY_DIR}/doc)
 
@@ -47,9 +53,8 @@ else()
           COMPONENT archiwum EXCLUDE_FROM_ALL)
   install(FILES ${texts} DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT dokumenty)
   include(${CMAKE_CURRENT_LIST_DIR}/ManPages.cmake)
-  if(DEBIAN_PACKAGE)
+  if(CPACK_GENERATOR STREQUAL "DEB")
     include(${CMAKE_CURRENT_LIST_DIR}/Debian.cmake)
-    set(CPACK_GENERATOR DEB)
   else()
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR}
             COMPONENT dokumenty)
@@ -66,7 +71,7 @@ if(WEB_DIR)
           COMPONENT strona)
 else()
   message(STATUS "WEB_DIR not set: the packages hold no web page "
-                 "(cmake --workflow --preset web, then -DWEB_DIR=<build-web/web>)")
+                 "(the release presets set it to build-web/web)")
 endif()
 
 # The archives are made of the programs and the texts at their top; the .deb
@@ -74,13 +79,12 @@ endif()
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackagingPerGenerator.cmake)
 
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Six console drills in Polish for positional number systems")
+    "Console drills in Polish for positional number systems")
 set(CPACK_PACKAGE_DESCRIPTION
-    "basequiz, basetour, bitstep, radixval, pairops and basecoach: small \
-console programs for practising binary, octal, hexadecimal and any base from 2 \
-to 16, and integer arithmetic; basecoach sets tasks, checks the answers and \
-shows the working. They talk in Polish (plain ASCII) on standard input and \
-output.")
+    "${PROGRAMY_NAZWY}: small console programs for practising binary, octal, \
+hexadecimal and any base from 2 to 16, and integer arithmetic; basecoach sets \
+tasks, checks the answers and shows the working. They talk in Polish (plain \
+ASCII) on standard input and output.")
 set(CPACK_RESOURCE_FILE_README ${PROJECT_SOURCE_DIR}/README.md)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
