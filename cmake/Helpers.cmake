@@ -56,15 +56,27 @@ endfunction()
 #                    program and the terminal script(1) makes
 # PROGRAMS_CRLF      ON: CRLF in their output counts as LF (Windows text)
 
-# The same cases run in the web page too when WEB_TEST_DIR names a built
-# page folder (the web-test preset); see web/test/.
+# The same cases run in the web page too when WEB_TEST_DIR names a built page
+# folder (the web-test preset): the transcript runner with the page as the
+# launcher, in each browser of WEB_BROWSERS, which web/test/ starts once as a
+# fixture for all of them.
 set(WEB_TEST ${PROJECT_SOURCE_DIR}/web/test)
 if(BUILD_TESTING AND WEB_TEST_DIR)
   find_program(NODE NAMES node nodejs REQUIRED)
-  if(NOT EXISTS ${WEB_TEST}/node_modules/playwright-core)
+  if(NOT EXISTS ${WEB_TEST}/node_modules/puppeteer-core)
     message(FATAL_ERROR "WEB_TEST_DIR needs the browser driver: npm ci --prefix ${WEB_TEST}")
   endif()
 endif()
+
+# web_test_properties(test browser): what every test in `browser` needs.
+function(web_test_properties test browser)
+  set_tests_properties(${test} PROPERTIES LABELS web TIMEOUT 120
+                       FIXTURES_REQUIRED ${browser})
+  # Firefox takes one connection at a time.
+  if(browser STREQUAL "firefox")
+    set_tests_properties(${test} PROPERTIES RESOURCE_LOCK firefox)
+  endif()
+endfunction()
 
 # program_file(var program): the program file the tests run.
 function(program_file var program)
@@ -97,8 +109,8 @@ function(add_transcript_test program name)
 endfunction()
 
 # add_transcript_tests(program): a test for every cases/NAME.in beside the
-# calling CMakeLists.txt, and with WEB_TEST_DIR one more in the page for every case
-# whose input a learner can type there.
+# calling CMakeLists.txt, and with WEB_TEST_DIR one more in the page, in each
+# browser, for every case whose input a learner can type there.
 function(add_transcript_tests program)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cases/*.in)
   foreach(input IN LISTS inputs)
@@ -108,15 +120,20 @@ function(add_transcript_tests program)
   if(NOT BUILD_TESTING OR NOT WEB_TEST_DIR OR NOT inputs)
     return()
   endif()
-  execute_process(COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs --pisalne ${inputs}
+  execute_process(COMMAND ${NODE} ${WEB_TEST}/uruchom.mjs --pisalne ${inputs}
                   OUTPUT_VARIABLE typeable COMMAND_ERROR_IS_FATAL ANY)
   string(REGEX MATCHALL "[^\n]+" typeable "${typeable}")
-  foreach(input IN LISTS typeable)
-    get_filename_component(name ${input} NAME_WE)
-    add_test(NAME web.${program}.${name}
-             COMMAND ${NODE} ${WEB_TEST}/transkrypt.mjs ${WEB_TEST_DIR} ${program}
-                     ${CMAKE_CURRENT_SOURCE_DIR}/cases/${name})
-    set_tests_properties(web.${program}.${name} PROPERTIES TIMEOUT 60 LABELS web)
+  foreach(browser IN LISTS WEB_BROWSERS)
+    foreach(input IN LISTS typeable)
+      get_filename_component(name ${input} NAME_WE)
+      set(test web.${browser}.${program}.${name})
+      add_test(NAME ${test}
+               COMMAND ${CMAKE_COMMAND} -DPROGRAM=${WEB_TEST_DIR}/${program} -DTYPED=ON
+                       "-DLAUNCHER=${NODE};${WEB_TEST}/uruchom.mjs;${CMAKE_BINARY_DIR}/${browser}.json"
+                       -DCASE=${CMAKE_CURRENT_SOURCE_DIR}/cases/${name}
+                       -P ${PROJECT_SOURCE_DIR}/cmake/RunTranscript.cmake)
+      web_test_properties(${test} ${browser})
+    endforeach()
   endforeach()
 endfunction()
 

@@ -11,11 +11,16 @@
 # Where /dev/full exists the case is run once more with standard output sent
 # there: output that cannot be written must end in status 1 and one "Blad: "
 # line (the read's own line, where the case expects a failed read).
+# -DTYPED=ON: the launcher types the input as a person does (the page, with
+# web/test/uruchom.mjs), so a refused answer is asked again: a case that ends
+# at a refusal passes when the output and the "Blad: " line come as expected
+# and then the question once more. name.typed.out and name.typed.err, where
+# there, are what a typed run gives instead. No run into /dev/full then.
 
 if(NOT PROGRAM OR NOT CASE)
   message(FATAL_ERROR "usage: cmake -DPROGRAM=... -DCASE=... -P RunTranscript.cmake")
 endif()
-if(NOT EXISTS "${PROGRAM}")
+if(NOT TYPED AND NOT EXISTS "${PROGRAM}")
   message(FATAL_ERROR "no program ${PROGRAM}")
 endif()
 
@@ -26,17 +31,49 @@ endif()
 if(NOT INPUT)
   set(INPUT ${CASE}.in)
 endif()
+# A page in a browser takes longer than a program alone.
+set(limit 10)
+if(TYPED)
+  set(limit 50)
+endif()
 
 execute_process(COMMAND ${command}
                 INPUT_FILE ${INPUT}
                 OUTPUT_VARIABLE out
                 ERROR_VARIABLE err
                 RESULT_VARIABLE rc
-                TIMEOUT 10)
+                TIMEOUT ${limit})
 
 if(CRLF)
   string(REPLACE "\r\n" "\n" out "${out}")
   string(REPLACE "\r\n" "\n" err "${err}")
+endif()
+
+if(TYPED)
+  if(EXISTS ${CASE}.typed.out)
+    set(CASE ${CASE}.typed)
+  elseif(EXISTS ${CASE}.err)
+    # Asked again: the expected output and line, then the question's last
+    # line (or its end) with the line ends after it, and whatever follows.
+    file(READ ${CASE}.out expected_out)
+    file(READ ${CASE}.err expected_err)
+    string(LENGTH "${expected_out}" n)
+    string(LENGTH "${expected_err}" m)
+    string(SUBSTRING "${out}" 0 ${n} head)
+    string(SUBSTRING "${err}" 0 ${m} err_head)
+    string(REGEX MATCH "[^\n]*\n*$" question "${expected_out}")
+    string(SUBSTRING "${out}" ${n} -1 rest)
+    string(LENGTH "${question}" q)
+    if("${head}" STREQUAL "${expected_out}" AND "${err_head}" STREQUAL "${expected_err}")
+      foreach(i RANGE ${q})
+        string(SUBSTRING "${question}" ${i} -1 end)
+        string(FIND "${rest}" "${end}" at)
+        if(NOT "${end}" STREQUAL "" AND at EQUAL 0)
+          return()
+        endif()
+      endforeach()
+    endif()
+  endif()
 endif()
 
 set(failures "")
@@ -82,7 +119,7 @@ endfunction()
 
 check_err("${err}" ${expected_rc} "run")
 
-if(EXISTS /dev/full)
+if(EXISTS /dev/full AND NOT TYPED)
   execute_process(COMMAND ${command}
                   INPUT_FILE ${INPUT}
                   OUTPUT_FILE /dev/full

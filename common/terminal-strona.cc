@@ -16,11 +16,20 @@ EM_JS(void, strona_pisz, (int nr, const char* dane, int dlugosc),
 
 // Waits for the learner and copies at most `rozmiar` bytes of what was sent
 // to `bufor`; 0 is the end of input. The heap may have grown during the wait,
-// so it is looked up only after it.
-EM_ASYNC_JS(int, strona_czytaj, (char* bufor, int rozmiar), {
-  const bajty = await Module.strona.czytaj(rozmiar);
-  HEAPU8.set(bajty, bufor);
-  return bajty.length;
+// so it is looked up only after it. The program resumes inside this promise
+// chain, so its exit() ends here, as the ExitStatus it throws, which onExit
+// has already reported: nothing is left for the browser to call uncaught.
+EM_JS(int, strona_czytaj, (char* bufor, int rozmiar), {
+  return Asyncify.handleSleep(function(wznow) {
+    Module.strona.czytaj(rozmiar)
+        .then(function(bajty) {
+          HEAPU8.set(bajty, bufor);
+          wznow(bajty.length);
+        })
+        .catch(function(e) {
+          if (!e || e.name != 'ExitStatus') throw e;
+        });
+  });
 });
 
 EM_JS(void, strona_wyczysc, (), { Module.strona.wyczysc(); });

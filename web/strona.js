@@ -269,12 +269,6 @@
   el('koniec-danych').addEventListener('click', zakonczDane);
   el('od-nowa').addEventListener('click', () => uruchom(location.hash.slice(1)));
   window.addEventListener('hashchange', trasa);
-  // exit() ends a program by throwing ExitStatus through its stack; after a
-  // wait for input nothing of emscripten's own catches it. onExit has the
-  // status, so this is the expected way out, not an error.
-  window.addEventListener('unhandledrejection', (e) => {
-    if (e.reason && e.reason.name === 'ExitStatus') e.preventDefault();
-  });
 
   el('bez-skryptu').remove();
   if (typeof WebAssembly !== 'object' || typeof Liczby !== 'function') {
