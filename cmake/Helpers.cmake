@@ -32,9 +32,9 @@ function(add_program name)
 endfunction()
 
 # add_unit_test(name sources... LIBS ...): a GoogleTest binary run by CTest;
-# none where the tests run programs from elsewhere.
+# none where the tests run programs from elsewhere or only the page.
 function(add_unit_test name)
-  if(NOT BUILD_TESTING OR PROGRAMS_DIR)
+  if(NOT BUILD_TESTING OR PROGRAMS_DIR OR WEB_TEST_DIR)
     return()
   endif()
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
@@ -56,10 +56,10 @@ endfunction()
 #                    program and the terminal script(1) makes
 # PROGRAMS_CRLF      ON: CRLF in their output counts as LF (Windows text)
 
-# The same cases run in the web page too when WEB_TEST_DIR names a built page
-# folder (the web-test preset): the transcript runner with the page as the
-# launcher, in each browser of WEB_BROWSERS, which web/test/ starts once as a
-# fixture for all of them.
+# With WEB_TEST_DIR naming a built page folder (the web-test preset) the same
+# cases run in the page instead, and nothing else: the transcript runner with
+# the page as the launcher, in each browser of WEB_BROWSERS, which web/test/
+# starts once as a fixture for all of them.
 set(WEB_TEST ${PROJECT_SOURCE_DIR}/web/test)
 if(BUILD_TESTING AND WEB_TEST_DIR)
   find_program(NODE NAMES node nodejs REQUIRED)
@@ -90,7 +90,7 @@ endfunction()
 # add_transcript_test(program name [INPUT file]): cases/name beside the calling
 # CMakeLists.txt; see RunTranscript.cmake. INPUT replaces cases/name.in.
 function(add_transcript_test program name)
-  if(NOT BUILD_TESTING)
+  if(NOT BUILD_TESTING OR WEB_TEST_DIR)
     return()
   endif()
   cmake_parse_arguments(ARG "" "INPUT" "" ${ARGN})
@@ -142,7 +142,7 @@ endfunction()
 # INPUT; see RunOnTerminal.cmake.
 function(add_terminal_test name program)
   find_program(SCRIPT script)
-  if(NOT BUILD_TESTING OR NOT SCRIPT OR PROGRAMS_LAUNCHER)
+  if(NOT BUILD_TESTING OR NOT SCRIPT OR PROGRAMS_LAUNCHER OR WEB_TEST_DIR)
     return()
   endif()
   cmake_parse_arguments(ARG "TYPED" "INPUT;TERM;ESCAPES;SHOWS;STATUS" "" ${ARGN})

@@ -14,8 +14,13 @@
 # -DTYPED=ON: the launcher types the input as a person does (the page, with
 # web/test/uruchom.mjs), so a refused answer is asked again: a case that ends
 # at a refusal passes when the output and the "Blad: " line come as expected
-# and then the question once more. name.typed.out and name.typed.err, where
-# there, are what a typed run gives instead. No run into /dev/full then.
+# and then the question once more (see typed_run_asked_again); it may also
+# end as a file's run does (the end of input ends either). name.typed.out,
+# with name.typed.err and name.typed.rc, is what a typed run gives where it
+# differs more. No run into /dev/full then.
+
+# Today's policies: a quoted string is never taken for a variable's name.
+cmake_minimum_required(VERSION 3.25)
 
 if(NOT PROGRAM OR NOT CASE)
   message(FATAL_ERROR "usage: cmake -DPROGRAM=... -DCASE=... -P RunTranscript.cmake")
@@ -31,6 +36,47 @@ endif()
 if(NOT INPUT)
   set(INPUT ${CASE}.in)
 endif()
+# typed_run_asked_again(var): var is true when the typed run went on where a
+# file's run ends: the expected output and "Blad: " line, then the question
+# asked again (its last line from the start of a prompt: the line's start, or
+# after a blank, '=' or ':'), and nothing on standard error but more "Blad: "
+# lines. The run's own status is its end's, whatever that is.
+function(typed_run_asked_again var)
+  set(${var} FALSE PARENT_SCOPE)
+  file(READ ${CASE}.out expected_out)
+  file(READ ${CASE}.err expected_err)
+  string(LENGTH "${expected_out}" n)
+  string(LENGTH "${expected_err}" m)
+  string(LENGTH "${out}" n_out)
+  string(LENGTH "${err}" m_err)
+  if(n_out LESS n OR m_err LESS m)
+    return()
+  endif()
+  string(SUBSTRING "${out}" 0 ${n} head)
+  string(SUBSTRING "${out}" ${n} -1 rest)
+  string(SUBSTRING "${err}" 0 ${m} err_head)
+  string(SUBSTRING "${err}" ${m} -1 err_rest)
+  if(NOT "${head}" STREQUAL "${expected_out}" OR NOT "${err_head}" STREQUAL "${expected_err}"
+     OR NOT "${err_rest}" MATCHES "^(Blad: [^\n]*\n)*$")
+    return()
+  endif()
+  string(REGEX MATCH "[^\n]*\n*$" question "${expected_out}")
+  string(LENGTH "${question}" q)
+  foreach(i RANGE ${q})
+    string(SUBSTRING "${question}" ${i} -1 end)
+    set(before " ")
+    if(i GREATER 0)
+      math(EXPR j "${i} - 1")
+      string(SUBSTRING "${question}" ${j} 1 before)
+    endif()
+    string(FIND "${rest}" "${end}" at)
+    if(at EQUAL 0 AND "${end}" MATCHES "^[^ \n]" AND "${before}" MATCHES "^[ =:]$")
+      set(${var} TRUE PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+endfunction()
+
 # A page in a browser takes longer than a program alone.
 set(limit 10)
 if(TYPED)
@@ -52,26 +98,10 @@ endif()
 if(TYPED)
   if(EXISTS ${CASE}.typed.out)
     set(CASE ${CASE}.typed)
-  elseif(EXISTS ${CASE}.err)
-    # Asked again: the expected output and line, then the question's last
-    # line (or its end) with the line ends after it, and whatever follows.
-    file(READ ${CASE}.out expected_out)
-    file(READ ${CASE}.err expected_err)
-    string(LENGTH "${expected_out}" n)
-    string(LENGTH "${expected_err}" m)
-    string(SUBSTRING "${out}" 0 ${n} head)
-    string(SUBSTRING "${err}" 0 ${m} err_head)
-    string(REGEX MATCH "[^\n]*\n*$" question "${expected_out}")
-    string(SUBSTRING "${out}" ${n} -1 rest)
-    string(LENGTH "${question}" q)
-    if("${head}" STREQUAL "${expected_out}" AND "${err_head}" STREQUAL "${expected_err}")
-      foreach(i RANGE ${q})
-        string(SUBSTRING "${question}" ${i} -1 end)
-        string(FIND "${rest}" "${end}" at)
-        if(NOT "${end}" STREQUAL "" AND at EQUAL 0)
-          return()
-        endif()
-      endforeach()
+  elseif(EXISTS ${CASE}.err AND rc MATCHES "^[01]$")
+    typed_run_asked_again(asked)
+    if(asked)
+      return()
     endif()
   endif()
 endif()

@@ -82,6 +82,8 @@ export function stop(plik) {
 
 // The pages' own contexts, closed by rozlacz: the browser lives on.
 const konteksty = new Set();
+// What every page of this process reported, as strona's `uwagi` do.
+export const wszystkieUwagi = [];
 
 // The browser that `start` left in `plik`, named by its `nazwa`.
 export async function polacz(plik) {
@@ -99,8 +101,9 @@ export async function strona(przegladarka, folder, nazwa = '', opcje = {}) {
   konteksty.add(kontekst);
   const karta = await kontekst.newPage();
   const uwagi = [];
-  karta.on('console', (m) => uwagi.push(`console ${m.type()}: ${m.text()}`));
-  karta.on('pageerror', (e) => uwagi.push(`page error: ${e.message}`));
+  const uwaga = (tekst) => uwagi.push(tekst) && wszystkieUwagi.push(tekst);
+  karta.on('console', (m) => uwaga(`console ${m.type()}: ${m.text()}`));
+  karta.on('pageerror', (e) => uwaga(`page error: ${e.message}`));
   if (opcje.viewport) await karta.setViewport(opcje.viewport);
   if (opcje.colorScheme) await karta.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: opcje.colorScheme }]);
   if (opcje.skrypt) await karta.evaluateOnNewDocument(opcje.skrypt);

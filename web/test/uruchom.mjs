@@ -29,20 +29,26 @@ const program = reszta[0];
 const linie = fs.readFileSync(0, 'utf8').split('\n');
 const ostatnia = linie.pop();
 const { przegladarka } = await polacz(pierwszy);
-const { karta, uwagi } = await strona(przegladarka, path.dirname(program), path.basename(program));
-for (const linia of linie) {
-  if ((await poczekaj(karta)) === 'koniec') break;
-  await wpisz(karta, linia);
+let out, err, kod, uwagi;
+try {
+  let karta;
+  ({ karta, uwagi } = await strona(przegladarka, path.dirname(program), path.basename(program)));
+  for (const linia of linie) {
+    if ((await poczekaj(karta)) === 'koniec') break;
+    await wpisz(karta, linia);
+  }
+  if ((await poczekaj(karta)) !== 'koniec') {
+    // Text without a line end goes with the end of input, as Ctrl+D sends it.
+    await karta.$eval('#wejscie', (pole, t) => (pole.value = t), ostatnia);
+    await nacisnij(karta, 'Control+D');
+  }
+  await karta.waitForSelector('#ekran[data-stan="koniec"]');
+  ({ out, err } = await wyjscie(karta));
+  kod = Number(await karta.$eval('#ekran', (e) => e.dataset.kod));
+} finally {
+  // A failed run's page must not go on in the shared browser.
+  await rozlacz(przegladarka);
 }
-if ((await poczekaj(karta)) !== 'koniec') {
-  // Text without a line end goes with the end of input, as Ctrl+D sends it.
-  await karta.$eval('#wejscie', (pole, t) => (pole.value = t), ostatnia);
-  await nacisnij(karta, 'Control+D');
-}
-await karta.waitForSelector('#ekran[data-stan="koniec"]');
-const { out, err } = await wyjscie(karta);
-const kod = Number(await karta.$eval('#ekran', (e) => e.dataset.kod));
-await rozlacz(przegladarka);
 process.stdout.write(out);
 process.stderr.write(err + (uwagi.length ? `the page reported:\n${uwagi.join('\n')}\n` : ''));
 process.exitCode = uwagi.length ? 3 : kod;
