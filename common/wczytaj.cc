@@ -61,6 +61,29 @@ std::string za_dlugie(std::string_view slowo) {
          std::to_string(kMaksDlugosc) + " znakow";
 }
 
+// The characters of `we` up to the first byte `stop` takes, or the end of
+// input, left unread; refused past kMaksDlugosc characters, the rest unread.
+// With `na_poczatku` a UTF-8 byte-order mark that starts them is dropped, since
+// Notepad writes one; anywhere else the same bytes are input.
+template <typename F>
+Wczytane<std::string> czytaj_do(std::istream& we, bool na_poczatku, F stop) {
+  std::string tekst;
+  std::size_t dlugosc = 0;
+  int ciag = 3;
+  for (int bajt; (bajt = we.peek()) != kKoniec && !stop(bajt);) {
+    if (nowy_znak(bajt, ciag) && ++dlugosc > kMaksDlugosc) {
+      return {tekst, za_dlugie(tekst)};
+    }
+    tekst += static_cast<char>(we.get());
+    if (na_poczatku && tekst == "\xEF\xBB\xBF") {
+      tekst.clear();
+      dlugosc = 0;
+      na_poczatku = false;
+    }
+  }
+  return {std::move(tekst)};
+}
+
 Wczytane<std::int32_t> czytaj_system(std::istream& we, bool na_poczatku) {
   return w_zakresie(czytaj_slowo(we, na_poczatku), "podstawa systemu", 2, 16);
 }
@@ -111,46 +134,31 @@ Wczytane<std::int32_t> czytaj_z_linii(std::istream& we, bool na_poczatku,
 Wczytane<std::string> czytaj_slowo(std::istream& we, bool na_poczatku) {
   bool znacznik = na_poczatku;
   for (; std::isspace(we.peek()); znacznik = false) we.get();
-  std::string slowo;
-  std::size_t dlugosc = 0;
-  int ciag = 3;
-  for (int bajt; (bajt = we.peek()) != kKoniec && !std::isspace(bajt);) {
-    if (nowy_znak(bajt, ciag) && ++dlugosc > kMaksDlugosc) {
-      return {slowo, za_dlugie(slowo)};
-    }
-    slowo += static_cast<char>(we.get());
-    // A byte-order mark at the very start is no part of the word.
-    if (znacznik && slowo == "\xEF\xBB\xBF") return czytaj_slowo(we, false);
-  }
+  Wczytane<std::string> slowo =
+      czytaj_do(we, znacznik, [](int bajt) { return std::isspace(bajt) != 0; });
+  if (!slowo.blad.empty()) return slowo;
+  // Only a byte-order mark before white space leaves a word empty here.
+  if (slowo.wartosc.empty() && std::isspace(we.peek()))
+    return czytaj_slowo(we, false);
   if (blad_odczytu(we)) return {{}, kBladOdczytu, true};
-  if (slowo.empty()) return {{}, kZabraklo, true};
-  return {std::move(slowo)};
+  if (slowo.wartosc.empty()) return {{}, kZabraklo, true};
+  return slowo;
 }
 
 Wczytane<std::string> czytaj_linie(std::istream& we, bool na_poczatku) {
-  std::string linia;
-  std::size_t dlugosc = 0;
-  int ciag = 3;
-  for (int bajt; (bajt = we.peek()) != kKoniec && bajt != '\n';) {
-    if (nowy_znak(bajt, ciag) && ++dlugosc > kMaksDlugosc) {
-      return {linia, za_dlugie(linia)};
-    }
-    linia += static_cast<char>(we.get());
-    // A byte-order mark at the very start is no part of the line.
-    if (na_poczatku && linia == "\xEF\xBB\xBF") {
-      linia.clear();
-      dlugosc = 0;
-      na_poczatku = false;
-    }
-  }
+  Wczytane<std::string> linia =
+      czytaj_do(we, na_poczatku, [](int bajt) { return bajt == '\n'; });
+  if (!linia.blad.empty()) return linia;
   const bool koniec_linii = we.get() == '\n';
   if (blad_odczytu(we)) return {{}, kBladOdczytu, true};
-  if (!koniec_linii && linia.empty()) return {{}, kZabraklo, true};
+  if (!koniec_linii && linia.wartosc.empty()) return {{}, kZabraklo, true};
+  const std::string& tekst = linia.wartosc;
   const auto odstep = [](unsigned char znak) { return std::isspace(znak); };
-  while (!linia.empty() && odstep(linia.back())) linia.pop_back();
+  std::size_t koniec = tekst.size();
+  while (koniec > 0 && odstep(tekst[koniec - 1])) --koniec;
   std::size_t poczatek = 0;
-  while (poczatek < linia.size() && odstep(linia[poczatek])) ++poczatek;
-  return {linia.substr(poczatek), "", false, false};
+  while (poczatek < koniec && odstep(tekst[poczatek])) ++poczatek;
+  return {tekst.substr(poczatek, koniec - poczatek), "", false, false};
 }
 
 Wczytane<std::int32_t> w_zakresie(Wczytane<std::string> slowo, const char* co,
