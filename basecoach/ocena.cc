@@ -4,16 +4,18 @@
 #include <string>
 
 #include "zapis.h"
+#include "zestaw.h"
 
 namespace basecoach {
 
 Sprawdzenie sprawdz(std::string_view odpowiedz, std::int32_t sys,
                     std::int32_t wynik) {
-  const std::string etykieta = "(" + std::to_string(sys) + ")";
+  // The label the program writes after a number may follow the digits.
+  const std::string podstawa = etykieta(sys);
   std::string_view cyfry = odpowiedz;
-  if (cyfry.size() >= etykieta.size() &&
-      cyfry.substr(cyfry.size() - etykieta.size()) == etykieta) {
-    cyfry.remove_suffix(etykieta.size());
+  if (cyfry.size() >= podstawa.size() &&
+      cyfry.substr(cyfry.size() - podstawa.size()) == podstawa) {
+    cyfry.remove_suffix(podstawa.size());
   }
   if (cyfry.empty() || std::any_of(cyfry.begin(), cyfry.end(), [](char znak) {
         return wartosc_cyfry(znak) < 0;
