@@ -28,27 +28,6 @@ License: Expat
 ${terms}
 ")
 
-# Debian's date for "YYYY-MM-DD", which needs the weekday, at hour:00.
-function(debian_date var iso hour)
-  string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ "${iso}")
-  math(EXPR y "${CMAKE_MATCH_1}")
-  math(EXPR m "${CMAKE_MATCH_2}")
-  math(EXPR d "${CMAKE_MATCH_3}")
-  set(offsets 0 3 2 5 0 3 5 1 4 6 2 4)
-  math(EXPR i "${m} - 1")
-  list(GET offsets ${i} offset)
-  set(yy ${y})
-  if(m LESS 3)
-    math(EXPR yy "${y} - 1")
-  endif()
-  math(EXPR wd "(${yy} + ${yy} / 4 - ${yy} / 100 + ${yy} / 400 + ${offset} + ${d}) % 7")
-  set(days Sun Mon Tue Wed Thu Fri Sat)
-  set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-  list(GET days ${wd} day)
-  list(GET months ${i} month)
-  set(${var} "${day}, ${CMAKE_MATCH_3} ${month} ${y} ${hour}:00:00 +0000" PARENT_SCOPE)
-endfunction()
-
 # ZMIANY.txt: "Wersja X (YYYY-MM-DD)", newest first, a line of dashes, then
 # entries "- ..." whose further lines start with two blanks. Debian wants each
 # entry newer than the next, so versions of one day keep their order by the
@@ -57,11 +36,15 @@ endfunction()
 file(STRINGS ${PROJECT_SOURCE_DIR}/ZMIANY.txt lines ENCODING UTF-8)
 set(changelog "")
 set(trailer "")
-set(hour 13)
+set(earlier 0)
 foreach(line IN LISTS lines)
   if(line MATCHES "^Wersja ([^ ]+) \\(([0-9-]+)\\)$")
-    math(EXPR hour "${hour} - 1")
-    debian_date(date ${CMAKE_MATCH_2} ${hour})
+    # GNU date, which every Debian has, names the weekday, and goes back to the
+    # day before once the hours run out.
+    execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_2} 12:00 UTC ${earlier} hours ago"
+                    OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
+    math(EXPR earlier "${earlier} + 1")
     string(APPEND changelog "${trailer}${PROJECT_NAME} (${CMAKE_MATCH_1}) unstable; urgency=medium\n\n")
     set(trailer "\n -- ${CPACK_PACKAGE_CONTACT}  ${date}\n\n")
   elseif(trailer AND line MATCHES "^- (.*)")
