@@ -4,7 +4,6 @@
 #include <string>
 
 #include "zapis.h"
-#include "zestaw.h"
 
 namespace basecoach {
 

@@ -28,22 +28,18 @@ int losowy_numer() {
   return 1 + static_cast<int>((std::uint64_t{ziarno} * 9999) >> 32);
 }
 
-// Asks for an answer to `zadanie` until one counts and gives its verdict;
-// true when it is right. `dobrze` of `zadane` tasks were right before it.
-bool odpowiedz(const Zadanie& zadanie, int dobrze, int zadane) {
+// Asks for an answer to `zadanie` until one counts and shows its verdict;
+// hands back whether it was right, or the refusal that ended the input.
+Wczytane<bool> odpowiedz(const Zadanie& zadanie) {
   const std::int32_t sys = zadanie.na;
   for (;;) {
-    std::cout << "Odpowiedz: ";
-    const Wczytane<std::string> linia = wczytaj_linie();
-    if (!linia.blad.empty()) {
-      std::cout << "\nWynik: " << dobrze << " z " << zadane << ".\n";
-      przerwij(linia.blad);
-    }
+    const Wczytane<std::string> linia = wczytaj_linie("Odpowiedz: ");
+    if (linia.odmowa.powod != Powod::brak) return {false, linia.odmowa};
     const Sprawdzenie ocena = sprawdz(linia.wartosc, sys, wynik(zadanie));
     switch (ocena.ocena) {
       case Ocena::dobrze:
         std::cout << "Dobrze.\n";
-        return true;
+        return {true};
       case Ocena::nie_liczy_sie:
         std::cout << "Wpisz sama liczbe w systemie o podstawie " << sys
                   << ": cyfry " << cyfry_systemu(sys)
@@ -62,7 +58,7 @@ bool odpowiedz(const Zadanie& zadanie, int dobrze, int zadane) {
     for (const std::string& krok : rozwiazanie(zadanie)) {
       std::cout << "  " << krok << '\n';
     }
-    return false;
+    return {false};
   }
 }
 
@@ -74,11 +70,11 @@ int trening() {
                "Poziom 2: systemy o podstawie 2, 8, 10 i 16, liczby od 1 do "
                "4095.\n"
                "Poziom 3: systemy o podstawie od 2 do 16, liczby od 1 do "
-               "65535, dodawanie i odejmowanie.\n"
-               "Podaj poziom (1-3): ";
-  const std::int32_t poziom = wczytaj_z_linii("poziom", 1, 3);
-  std::cout << "Podaj numer zestawu (1-9999, 0 = losowy): ";
-  std::int32_t numer = wczytaj_z_linii("numer zestawu", 0, 9999);
+               "65535, dodawanie i odejmowanie.\n";
+  const std::int32_t poziom =
+      wczytaj_z_linii("Podaj poziom (1-3): ", "poziom", 1, 3);
+  std::int32_t numer = wczytaj_z_linii(
+      "Podaj numer zestawu (1-9999, 0 = losowy): ", "numer zestawu", 0, 9999);
   if (numer == 0) {
     numer = losowy_numer();
     std::cout << "Losowy zestaw: " << numer << '\n';
@@ -88,7 +84,12 @@ int trening() {
   for (const Zadanie& zadanie : zestaw(poziom, numer)) {
     std::cout << "\nZadanie " << zadane + 1 << " z " << kZadan << ": "
               << tresc(zadanie) << '\n';
-    dobrze += odpowiedz(zadanie, dobrze, zadane);
+    const Wczytane<bool> werdykt = odpowiedz(zadanie);
+    if (werdykt.odmowa.powod != Powod::brak) {
+      std::cout << "\nWynik: " << dobrze << " z " << zadane << ".\n";
+      przerwij(opis(werdykt.odmowa));
+    }
+    dobrze += werdykt.wartosc;
     ++zadane;
   }
   std::cout << "\nWynik: " << dobrze << " z " << kZadan << ". Poziom " << poziom

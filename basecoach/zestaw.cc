@@ -134,14 +134,6 @@ std::int32_t wynik(const Zadanie& zadanie) {
   }
 }
 
-std::string etykieta(std::int32_t sys) {
-  return "(" + std::to_string(sys) + ")";
-}
-
-std::string z_podstawa(std::int32_t liczba, std::int32_t sys) {
-  return zapis(liczba, sys) + etykieta(sys);
-}
-
 std::string tresc(const Zadanie& zadanie) {
   const std::string podstawa =
       " w systemie o podstawie " + std::to_string(zadanie.na) + ".";

@@ -31,12 +31,6 @@ std::vector<Zadanie> zestaw(int poziom, int numer);
 /// The value the answer to `zadanie` must have.
 std::int32_t wynik(const Zadanie& zadanie);
 
-/// The label that names base `sys` after a number: "(16)".
-std::string etykieta(std::int32_t sys);
-
-/// `liczba` in base `sys` with the base after it: "2D(16)".
-std::string z_podstawa(std::int32_t liczba, std::int32_t sys);
-
 /// The task as its line states it: "zapisz 45(10) w systemie o podstawie 2."
 /// or "oblicz 11(2) + 1(2) i zapisz wynik w systemie o podstawie 2."
 std::string tresc(const Zadanie& zadanie);

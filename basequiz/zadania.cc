@@ -4,6 +4,7 @@
 
 #include "konwersje.h"
 #include "wczytaj.h"
+#include "zapis.h"
 
 namespace basequiz {
 
@@ -28,8 +29,8 @@ void zadanie2(std::string liczba1, std::int32_t sys1, char dzialanie,
               std::string liczba2, std::int32_t sys2) {
   const auto dec1 = static_cast<std::uint32_t>(radixval(liczba1, sys1));
   const auto dec2 = static_cast<std::uint32_t>(radixval(liczba2, sys2));
-  std::cout << liczba1 << '(' << sys1 << ')' << dzialanie << liczba2 << '('
-            << sys2 << ")=";
+  std::cout << liczba1 << etykieta(sys1) << dzialanie << liczba2
+            << etykieta(sys2) << '=';
   std::cout << jako_int32(dzialanie == '+' ? dec1 + dec2 : dec1 - dec2);
   std::cout << "(10)\n";
 }
@@ -57,8 +58,8 @@ void hex_inc(std::string hex) {
 }
 
 void kalkulator() {
-  std::cout << "Podaj liczbe i system, w ktorym jest zapisana: ";
-  const std::int32_t dec = wczytaj_w_systemie();
+  const std::int32_t dec =
+      wczytaj_w_systemie("Podaj liczbe i system, w ktorym jest zapisana: ");
   std::cout << "Hex: " << dec2sys(dec, 16) << "\n";
   std::cout << "DEC: " << dec << "\n";
   std::cout << "OCT: " << dec2sys(dec, 8) << "\n";

@@ -138,20 +138,21 @@ function(add_transcript_tests program)
 endfunction()
 
 # add_terminal_test(name program INPUT file TERM name ESCAPES ON|OFF [SHOWS
-# text] [STATUS n] [TYPED]): the program run on a terminal, where TYPED types
-# INPUT; see RunOnTerminal.cmake.
+# text] [STATUS n] [TYPED] [REDIRECT text]): the program run on a terminal,
+# where TYPED types INPUT; see RunOnTerminal.cmake.
 function(add_terminal_test name program)
   find_program(SCRIPT script)
   if(NOT BUILD_TESTING OR NOT SCRIPT OR PROGRAMS_LAUNCHER OR WEB_TEST_DIR)
     return()
   endif()
-  cmake_parse_arguments(ARG "TYPED" "INPUT;TERM;ESCAPES;SHOWS;STATUS" "" ${ARGN})
+  cmake_parse_arguments(ARG "TYPED" "INPUT;TERM;ESCAPES;SHOWS;STATUS;REDIRECT" "" ${ARGN})
   program_file(file ${program})
   add_test(NAME ${program}.${name}
            COMMAND ${CMAKE_COMMAND} -DPROGRAM=${file}
                    -DINPUT=${ARG_INPUT} -DTERM=${ARG_TERM}
                    -DESCAPES=${ARG_ESCAPES} "-DSHOWS=${ARG_SHOWS}"
                    -DSTATUS=${ARG_STATUS} -DTYPED=${ARG_TYPED}
+                   "-DREDIRECT=${ARG_REDIRECT}"
                    -P ${PROJECT_SOURCE_DIR}/cmake/RunOnTerminal.cmake)
   set_tests_properties(${program}.${name} PROPERTIES TIMEOUT 10 LABELS programs)
 endfunction()

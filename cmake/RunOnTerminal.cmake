@@ -1,25 +1,29 @@
 # Runs a program with standard output on a terminal that script(1) makes:
 #   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
-#         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON] -P RunOnTerminal.cmake
+#         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON] [-DREDIRECT=text]
+#         -P RunOnTerminal.cmake
 # Standard error is the same terminal; standard input is INPUT, or with TYPED
-# the terminal too, where INPUT is typed. ESCAPES says whether an ESC byte may
-# reach the terminal; SHOWS is a text the screen must show, where "\n" stands
-# for a line end. The program must end with STATUS (0 when not given).
+# the terminal too, where wpisz.sh types INPUT as a person does. REDIRECT is
+# shell redirection after the program, such as ">/dev/null". ESCAPES says
+# whether an ESC byte may reach the terminal; SHOWS is a text the screen must
+# show, where "\n" stands for a line end. The program must end with STATUS
+# (0 when not given); script(1) ends the input where INPUT ends.
 
 # The shell would only say "not found", which shows no ESC byte either.
 if(NOT EXISTS "${PROGRAM}")
   message(FATAL_ERROR "no program ${PROGRAM}")
 endif()
 find_program(SCRIPT script REQUIRED)
-set(command "'${PROGRAM}' < '${INPUT}'")
-set(typed /dev/null)
+set(command "'${PROGRAM}' < '${INPUT}' ${REDIRECT}")
+set(typist "")
 if(TYPED)
-  set(command "'${PROGRAM}'")
-  set(typed ${INPUT})
+  set(command "'${PROGRAM}' ${REDIRECT}")
+  set(typist COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/wpisz.sh ${INPUT})
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
+execute_process(${typist}
+                COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
                         ${SCRIPT} -qec "${command}" /dev/null
-                INPUT_FILE ${typed}
+                INPUT_FILE /dev/null
                 OUTPUT_VARIABLE out
                 RESULT_VARIABLE rc
                 TIMEOUT 10)

@@ -6,9 +6,8 @@
 #include "terminal.h"
 
 std::string bez_sterujacych(std::string tekst) {
-  for (char& znak : tekst) {
+  for (char& znak : tekst)
     if (!std::isprint(static_cast<unsigned char>(znak))) znak = '?';
-  }
   return tekst;
 }
 

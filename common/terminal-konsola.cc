@@ -1,9 +1,9 @@
 #include <cctype>
 #include <cstdlib>
+#include <ios>
 #include <iostream>
 #include <streambuf>
 #include <string>
-#include <utility>
 
 #include "terminal.h"
 
@@ -12,6 +12,8 @@
 #define NOMINMAX
 #endif
 #define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <unistd.h>
@@ -42,11 +44,15 @@ bool pty(int nr) {
 }
 #endif
 
+// Where the cursor stands on a terminal that shows standard output and
+// standard error, known from the bytes that reach it: what the program
+// writes, and the echo of what is typed, which a terminal shows before it
+// hands the piece over. True while nothing is followed.
 bool poczatek_linii = true;
-std::string wypisane;  // since zabierz_wypisane last took it
+bool echo = false;  // what is typed is echoed there
 
-// Passes every byte on to the stream buffer it wraps, noting where the bytes
-// that go out, or that come in from a terminal, leave the cursor.
+// Passes every byte on to the stream buffer it wraps, noting whether it
+// ended a line.
 class Sledzacy : public std::streambuf {
  public:
   explicit Sledzacy(std::streambuf* wnetrze) : wnetrze_(wnetrze) {}
@@ -54,32 +60,34 @@ class Sledzacy : public std::streambuf {
  private:
   int_type overflow(int_type znak) override {
     poczatek_linii = znak == '\n';
-    wypisane += traits_type::to_char_type(znak);
     return wnetrze_->sputc(traits_type::to_char_type(znak));
   }
   int sync() override { return wnetrze_->pubsync(); }
-  // A terminal hands a line over once Enter has echoed all of it, so its
-  // first byte, and its line end once seen, come with the cursor at a line
-  // start, whatever was written since; a line cut short by Ctrl-D leaves the
-  // cursor after it.
-  int_type uflow() override {
-    const int_type znak = wnetrze_->sbumpc();
-    widziany_ = false;
-    poczatek_linii |= std::exchange(ostatni_, znak) == '\n';
-    return znak;
-  }
-  int_type underflow() override {
-    const int_type znak = wnetrze_->sgetc();
-    if (znak == '\n' && !std::exchange(widziany_, true)) poczatek_linii = true;
-    if (znak == traits_type::eof() && std::exchange(ostatni_, '\n') != '\n') {
-      poczatek_linii = false;
-    }
-    return znak;
-  }
 
   std::streambuf* wnetrze_;
-  int_type ostatni_ = '\n';  // the last byte taken from the terminal
-  bool widziany_ = false;    // the next byte was seen, and counted
+};
+
+// Standard input in pieces as they arrive, so that what has arrived is known
+// and a refused line's rest can be dropped without waiting: a terminal hands
+// over a typed line, or the part of one before Ctrl-D, at once. A read error
+// is thrown, which the stream turns into badbit.
+class Wejscie : public std::streambuf {
+  // Called once what was read before is taken.
+  int_type underflow() override {
+#ifdef _WIN32
+    const int ile = _read(0, bufor_, sizeof bufor_);
+#else
+    // Not interrupted: the programs catch no signal.
+    const ssize_t ile = read(0, bufor_, sizeof bufor_);
+#endif
+    if (ile < 0) throw std::ios_base::failure("standard input");
+    setg(bufor_, bufor_, bufor_ + ile);
+    if (echo && ile > 0) poczatek_linii = bufor_[ile - 1] == '\n';
+    return ile > 0 ? traits_type::to_int_type(*gptr()) : traits_type::eof();
+  }
+
+  // More than a terminal's longest line, and few enough for any console.
+  char bufor_[1 << 14];
 };
 
 }  // namespace
@@ -124,18 +132,22 @@ void wyczysc_ekran() {
 }
 
 void przygotuj_strumienie() {
-  if (!wpisuje_czlowiek() && !(na_terminalu(1) && na_terminalu(2))) return;
-  // Never freed: the streams are flushed at exit, after static objects go.
-  std::cout.rdbuf(new Sledzacy(std::cout.rdbuf()));
-  if (na_terminalu(0)) std::cin.rdbuf(new Sledzacy(std::cin.rdbuf()));
-}
-
-bool kursor_na_poczatku_linii() {
+#ifdef _WIN32
+  // A file or a pipe is bytes, 0x1A too; a console keeps Ctrl+Z then Enter
+  // as the end of input.
+  if (!konsola(0)) _setmode(0, _O_BINARY);
+#endif
   // Output into a file or a pipe moves no cursor.
-  return poczatek_linii || !na_terminalu(1) || !na_terminalu(2);
+  const bool kursor = na_terminalu(1) && na_terminalu(2);
+  // Never freed: the streams are flushed at exit, after static objects go.
+  echo = kursor && na_terminalu(0);
+  std::cin.rdbuf(new Wejscie);
+  if (!kursor) return;
+  std::cout.rdbuf(new Sledzacy(std::cout.rdbuf()));
+  std::cerr.rdbuf(new Sledzacy(std::cerr.rdbuf()));
 }
 
-std::string zabierz_wypisane() { return std::exchange(wypisane, {}); }
+bool kursor_na_poczatku_linii() { return poczatek_linii; }
 
 void czekaj_w_wlasnym_oknie() {
 #ifdef _WIN32

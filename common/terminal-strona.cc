@@ -1,9 +1,9 @@
 #include <emscripten.h>
 
+#include <cstdint>
 #include <iostream>
 #include <streambuf>
 #include <string>
-#include <utility>
 
 #include "terminal.h"
 
@@ -32,11 +32,12 @@ EM_JS(int, strona_czytaj, (char* bufor, int rozmiar), {
   });
 });
 
+// How many bytes the learner has sent that no read has taken yet.
+EM_JS(int, strona_ile, (), { return Module.strona.ile(); });
+
 EM_JS(void, strona_wyczysc, (), { Module.strona.wyczysc(); });
 
 namespace {
-
-std::string wypisane;  // since zabierz_wypisane last took it
 
 class DoStrony : public std::streambuf {
  public:
@@ -51,7 +52,6 @@ class DoStrony : public std::streambuf {
     return traits_type::not_eof(znak);
   }
   int sync() override {
-    if (nr_ == 1) wypisane.append(pbase(), pptr());
     if (pptr() > pbase()) {
       strona_pisz(nr_, pbase(), static_cast<int>(pptr() - pbase()));
     }
@@ -74,6 +74,8 @@ class ZeStrony : public std::streambuf {
     return gptr() == egptr() ? traits_type::eof()
                              : traits_type::to_int_type(*gptr());
   }
+  // What was sent can be taken without a wait.
+  std::streamsize showmanyc() override { return strona_ile(); }
 
   char bufor_[1 << 16];
 };
@@ -85,18 +87,33 @@ bool na_terminalu(int) { return false; }
 bool wpisuje_czlowiek() { return true; }
 
 bool pokazywalny(std::string_view znak) {
-  // Looked at by its first bytes, as continuation bytes after a whole
-  // character only add U+FFFD.
-  const auto bajt = [znak](std::size_t i) {
+  // The code point of its first bytes; continuation bytes after a whole
+  // character only add U+FFFD, which shows.
+  const auto bajt = [znak](std::size_t i) -> std::uint32_t {
     return i < znak.size() ? static_cast<unsigned char>(znak[i]) : 0;
   };
-  const bool c1 = bajt(0) == 0xC2 && bajt(1) >= 0x80 && bajt(1) <= 0x9F;
-  // U+202A..U+202E and U+2066..U+2069 turn the text's direction around.
-  const bool kierunek =
-      bajt(0) == 0xE2 &&
-      ((bajt(1) == 0x80 && bajt(2) >= 0xAA && bajt(2) <= 0xAE) ||
-       (bajt(1) == 0x81 && bajt(2) >= 0xA6 && bajt(2) <= 0xA9));
-  return bajt(0) >= 0x20 && bajt(0) != 0x7F && !c1 && !kierunek;
+  std::uint32_t kod = bajt(0);
+  if (kod >= 0xC0) {
+    const int dlugosc = kod >= 0xF0 ? 4 : kod >= 0xE0 ? 3 : 2;
+    kod &= 0x3F >> (dlugosc - 1);
+    for (int i = 1; i < dlugosc; ++i) kod = kod << 6 | (bajt(i) & 0x3F);
+  }
+  // Control characters; Unicode's format characters (category Cf), which
+  // show nothing or turn the text's direction; the line and paragraph
+  // separators.
+  static constexpr std::uint32_t kUkryte[][2] = {
+      {0x00, 0x1F},       {0x7F, 0x9F},       {0xAD, 0xAD},
+      {0x600, 0x605},     {0x61C, 0x61C},     {0x6DD, 0x6DD},
+      {0x70F, 0x70F},     {0x890, 0x891},     {0x8E2, 0x8E2},
+      {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x202E},
+      {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},
+      {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+      {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+      {0xE0001, 0xE0001}, {0xE0020, 0xE007F}};
+  for (const auto& [od, do_] : kUkryte) {
+    if (kod >= od && kod <= do_) return false;
+  }
+  return true;
 }
 
 void wyczysc_ekran() {
@@ -112,7 +129,5 @@ void przygotuj_strumienie() {
 }
 
 bool kursor_na_poczatku_linii() { return true; }
-
-std::string zabierz_wypisane() { return std::exchange(wypisane, {}); }
 
 void czekaj_w_wlasnym_oknie() {}

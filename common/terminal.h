@@ -20,8 +20,10 @@ bool wpisuje_czlowiek();
 
 /// True when the character `znak` (a byte and the continuation bytes after
 /// it) may be quoted as it is: at a console or into a file a printable ASCII
-/// character; on the web page any but control and bidirectional format
-/// characters, as the page shows text and a broken sequence as U+FFFD.
+/// character; on the web page any but control characters, format characters
+/// (Unicode's Cf: zero-width, soft hyphen, direction marks) and the line and
+/// paragraph separators, as the page shows text and a broken sequence as
+/// U+FFFD.
 bool pokazywalny(std::string_view znak);
 
 /// Clears the screen: the page's screen on the web, cls on a Windows console,
@@ -29,22 +31,18 @@ bool pokazywalny(std::string_view znak);
 /// "dumb"; into a file or a pipe it writes nothing.
 void wyczysc_ekran();
 
-/// Sets up the standard streams, once, before anything is read or written. At
-/// a console: when standard output and standard error are both terminals,
-/// notes from here on whether the last byte to reach the screen ended a line
-/// (a byte written to standard output, or one typed, and so echoed, at a
-/// terminal on standard input); then, or when a person types the input, keeps
-/// what is written for zabierz_wypisane. On the web page: connects all three
-/// streams to the page and keeps what is written.
+/// Sets up the standard streams, once, before anything is read or written.
+/// At a console: standard input is read in pieces as they arrive (bytes,
+/// unless it is a Windows console, where Ctrl+Z then Enter ends it); when
+/// standard output and standard error are both terminals, notes from then on
+/// where the cursor stands. On the web page: connects the three streams to
+/// the page.
 void przygotuj_strumienie();
 
-/// What the program has written to standard output since the last call,
-/// kept at least where a person types the input (wpisuje_czlowiek); empty
-/// where nothing is kept.
-std::string zabierz_wypisane();
-
-/// False when przygotuj_strumienie's tracking saw a last byte that did not end
-/// a line; true before anything was seen and whenever nothing is followed.
+/// False when the cursor of a terminal that shows both standard output and
+/// standard error stands after the start of a line: after the last byte the
+/// program wrote there, or after the echo of a typed piece of a line that
+/// Ctrl-D handed over. True whenever nothing is followed.
 bool kursor_na_poczatku_linii();
 
 /// On Windows, when the console window was made for this program alone (a

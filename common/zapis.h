@@ -29,6 +29,12 @@ inline std::string cyfry_systemu(std::int32_t sys) {
 /// outside 2..16 gives the empty string.
 std::string zapis(std::int32_t liczba, std::int32_t sys);
 
+/// The label that names base `sys` after a number: "(16)".
+std::string etykieta(std::int32_t sys);
+
+/// `liczba` in base `sys` with its label: "2D(16)"; zapis's edge cases.
+std::string z_podstawa(std::int32_t liczba, std::int32_t sys);
+
 /// Why odczyt found no value, in the order it looks: the base, the digits,
 /// then the range.
 enum class BladOdczytu { brak, zly_system, brak_cyfr, zla_cyfra, za_duza };

@@ -19,8 +19,8 @@ void wypisz_wynik(std::int32_t pom, const std::string& tekst,
 
 // The drill of one fixed base.
 void cwiczenie(const char* naglowek, std::int32_t sys, const char* tekst) {
-  std::cout << naglowek << kPodajLiczbe;
-  const std::int32_t liczba = wczytaj_liczbe();
+  std::cout << naglowek;
+  const std::int32_t liczba = wczytaj_liczbe(kPodajLiczbe);
   wypisz_wynik(liczba, tekst, sys);
 }
 
@@ -39,10 +39,11 @@ void dec2hex() {
 }
 
 void dec2sys() {
-  std::cout << "DEC 2 dowolny system (2-16) \n\n" << kPodajLiczbe << "\n\n";
-  const std::int32_t liczba = wczytaj_liczbe();
-  std::cout << "Podaj system liczbowy: ";
-  const std::int32_t sys = wczytaj_system();
+  std::cout << "DEC 2 dowolny system (2-16) \n\n";
+  // The one question followed by line ends: part of the fixed dialogue.
+  const std::int32_t liczba =
+      wczytaj_liczbe(std::string(kPodajLiczbe) + "\n\n");
+  const std::int32_t sys = wczytaj_system("Podaj system liczbowy: ");
   // No blank between "systemie" and the base: part of the fixed dialogue.
   wypisz_wynik(liczba, " to w systemie" + std::to_string(sys) + " --> ", sys);
 }

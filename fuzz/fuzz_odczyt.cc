@@ -1,6 +1,7 @@
-// The one parser beside the digit builder, and the reader built on it: no
-// undefined behaviour for any bytes, odczyt(zapis(v, b), b) == v, whatever
-// odczyt accepts zapis writes back the same, and words stay bounded.
+// The one parser beside the digit builder, and the tokenizer and checks built
+// on it: no undefined behaviour for any bytes, odczyt(zapis(v, b), b) == v,
+// whatever odczyt accepts zapis writes back the same, and words and lines
+// stay bounded.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +10,8 @@
 #include <string>
 
 #include "kanoniczne.h"
-#include "wczytaj.h"
+#include "odmowa.h"
+#include "slowa.h"
 #include "zapis.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane,
@@ -40,13 +42,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane,
     if (odczyt(zapis(liczba, sys), sys, true).wartosc != liczba) std::abort();
   }
 
-  // The same bytes as input: every read takes a word or ends at the end.
+  // The same bytes as input: every read takes a word or a line, or ends at
+  // the end, and every refusal can be worded.
   std::istringstream we(tekst);
   for (bool pierwszy = true; we.peek() != EOF; pierwszy = false) {
     const Wczytane<std::string> slowo = czytaj_slowo(we, pierwszy);
-    if (slowo.wartosc.size() > 4 * kMaksDlugosc) std::abort();
-    if (we.peek() != EOF) czytaj_liczbe(we, false);
-    if (we.peek() != EOF) czytaj_w_systemie(we, false);
+    const Wczytane<std::string> linia = czytaj_linie(we, false);
+    if (slowo.wartosc.size() > 4 * kMaksDlugosc ||
+        linia.wartosc.size() > 8 * kMaksDlugosc) {
+      std::abort();
+    }
+    opis(dziesietna(slowo).odmowa);
+    opis(w_zakresie(linia, "poziom", 1, 3).odmowa);
+    opis(w_systemie(slowo, czytaj_slowo(we, false)).odmowa);
   }
   return 0;
 }

@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <iostream>
 
 #include "koniec.h"
 #include "tabela.h"
@@ -11,10 +10,8 @@ constexpr const char* kLiczbaCalkowita =
 
 int main() {
   przygotuj_program();
-  std::cout << "Podaj A=";
-  const std::int32_t A = wczytaj_liczbe(kLiczbaCalkowita);
-  std::cout << "Podaj B=";
-  const std::int32_t B = wczytaj_liczbe(kLiczbaCalkowita);
+  const std::int32_t A = wczytaj_liczbe("Podaj A=", kLiczbaCalkowita);
+  const std::int32_t B = wczytaj_liczbe("Podaj B=", kLiczbaCalkowita);
   pairops::tabela(A, B);
   return 0;
 }

@@ -9,9 +9,8 @@ Wynik konwertuj(const std::string& liczba, std::int32_t sys,
                 std::string_view komunikat) {
   const Odczyt odczytana = odczyt(liczba, sys);
   // The empty string has no digits, and no bad one either.
-  if (odczytana.blad == BladOdczytu::brak || liczba.empty()) {
+  if (odczytana.blad == BladOdczytu::brak || liczba.empty())
     return {odczytana.wartosc, {}};
-  }
   return {0, komunikat};
 }
 

@@ -15,6 +15,10 @@
   let biezacy = null;
   // The longest echo of one line; the program refuses any word long before.
   const ECHO = 4096;
+  // The most characters one text node of output takes: appending copies the
+  // node, so a long output in one node would take time growing with the
+  // square of its length.
+  const WEZEL = 4096;
 
   function pokaz(lista) {
     el('lista').hidden = !lista;
@@ -28,8 +32,9 @@
     el('lista').insertBefore(akapit, el('lista').children[1]);
   }
 
-  // Appends text as text, never as markup: to the last text node or, for
-  // standard error, to the last "blad" block while it is the last thing.
+  // Appends text as text, never as markup: to the last text node while it is
+  // short or, for standard error, to the last "blad" block while it is the
+  // last thing.
   function dopisz(nr, tekst) {
     if (!tekst) return;
     const ostatni = ekran.lastChild;
@@ -42,7 +47,7 @@
         blok.textContent = tekst;
         ekran.append(blok);
       }
-    } else if (ostatni && ostatni.nodeType === Node.TEXT_NODE) {
+    } else if (ostatni && ostatni.nodeType === Node.TEXT_NODE && ostatni.length < WEZEL) {
       ostatni.appendData(tekst);
     } else {
       ekran.append(tekst);
@@ -180,6 +185,11 @@
       pisz(nr, bajty) {
         if (przebieg !== biezacy) return;
         dopisz(nr, przebieg.dekodery[nr].decode(bajty, { stream: true }));
+      },
+      // Bytes sent that a read can take without a wait (a few, not all):
+      // a refused line's rest is dropped without waiting for more.
+      ile() {
+        return przebieg.kolejka.length ? przebieg.kolejka[0].length : 0;
       },
       czytaj(rozmiar) {
         return new Promise((gotowe) => {

@@ -1,4 +1,4 @@
-#include "wczytaj.h"
+#include "odmowa.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,8 @@
 #include <limits>
 #include <sstream>
 #include <string>
+
+#include "slowa.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ std::string razy(int ile, const std::string& tekst) {
   return wynik;
 }
 
-TEST(CzytajLiczbeTest, AWholeWordOrNothing) {
+TEST(LiczbaTest, AWholeWordOrNothing) {
   struct Przypadek {
     std::string wejscie;
     std::int32_t liczba;
@@ -64,41 +66,24 @@ TEST(CzytajLiczbeTest, AWholeWordOrNothing) {
            {std::string(4097, 'a'), 0,
             "\"aaaaaaaaaaaaaaaaaaaa...\"" + nie_jest}}) {
     std::istringstream we(p.wejscie);
-    const Wczytane<std::int32_t> wynik = czytaj_liczbe(we, true, kCalkowita);
+    const Wczytane<std::int32_t> wynik =
+        dziesietna(czytaj_slowo(we, true), kCalkowita);
     EXPECT_EQ(wynik.wartosc, p.liczba) << p.wejscie;
-    EXPECT_EQ(wynik.blad, p.blad) << p.wejscie;
+    EXPECT_EQ(opis(wynik.odmowa), p.blad) << p.wejscie;
     // Only the end of input is past asking again.
-    EXPECT_EQ(wynik.koniec, p.blad == kKoniec) << p.wejscie;
+    EXPECT_EQ(wynik.odmowa.ostateczna(), p.blad == kKoniec) << p.wejscie;
   }
 }
 
-TEST(CzytajLiczbeTest, MarkOnlyAtTheVeryStart) {
+TEST(LiczbaTest, MarkOnlyAtTheVeryStart) {
   std::istringstream we("1 " + kZnacznik + "2");
-  EXPECT_EQ(czytaj_liczbe(we, true).wartosc, 1);
-  EXPECT_EQ(czytaj_liczbe(we, false).blad,
+  EXPECT_EQ(dziesietna(czytaj_slowo(we, true)).wartosc, 1);
+  EXPECT_EQ(opis(dziesietna(czytaj_slowo(we, false)).odmowa),
             "\"?2\" to nie jest liczba dziesietna: wpisz same cyfry 0-9, np. "
             "255");
 }
 
-TEST(CzytajSlowoTest, LimitCountsCharactersNotBytes) {
-  const std::string za_dlugie = std::string(20, '?') + kZaDluga;
-  for (const auto& [wejscie, blad] :
-       std::initializer_list<std::pair<std::string, std::string>>{
-           {razy(4096, "\xC5\xBC"), ""},
-           {razy(1024, "\xF0\x9F\x98\x80"), ""},
-           {razy(4097, "\xC5\xBC"), '"' + za_dlugie},
-           {razy(20000, "\x80"), '"' + za_dlugie}}) {
-    std::istringstream we(wejscie);
-    const Wczytane<std::string> wynik = czytaj_slowo(we, true);
-    EXPECT_EQ(wynik.blad, blad) << wejscie.size() << " bytes";
-    if (blad.empty()) {
-      EXPECT_EQ(wynik.wartosc, wejscie);
-    }
-    EXPECT_LE(wynik.wartosc.size(), 4 * kMaksDlugosc);
-  }
-}
-
-TEST(CzytajWSystemieTest, Accepted) {
+TEST(WSystemieTest, Accepted) {
   for (const auto& [wejscie, wartosc] :
        std::initializer_list<std::pair<std::string, std::int32_t>>{
            {"ff 16", 255},
@@ -108,13 +93,15 @@ TEST(CzytajWSystemieTest, Accepted) {
            {std::string(31, '1') + " +2", 2147483647},
            {std::string(40, '0') + "1 2", 1}}) {
     std::istringstream we(wejscie);
-    const Wczytane<std::int32_t> wynik = czytaj_w_systemie(we, true);
-    EXPECT_EQ(wynik.blad, "") << wejscie;
+    const Wczytane<std::string> cyfry = czytaj_slowo(we, true);
+    const Wczytane<std::int32_t> wynik =
+        w_systemie(cyfry, czytaj_slowo(we, false));
+    EXPECT_EQ(opis(wynik.odmowa), "") << wejscie;
     EXPECT_EQ(wynik.wartosc, wartosc) << wejscie;
   }
 }
 
-TEST(CzytajWSystemieTest, RefusedTheBaseFirstThenADigitThenTheSize) {
+TEST(WSystemieTest, RefusedTheBaseFirstThenADigitThenTheSize) {
   for (const auto& [wejscie, blad] :
        std::initializer_list<std::pair<std::string, std::string>>{
            {"1 1", kPodstawa + std::string("\"1\"")},
@@ -145,35 +132,9 @@ TEST(CzytajWSystemieTest, RefusedTheBaseFirstThenADigitThenTheSize) {
             "podstawie 16 (cyfry: 0-F)"},
            {"ff", kKoniec}}) {
     std::istringstream we(wejscie);
-    EXPECT_EQ(czytaj_w_systemie(we, true).blad, blad) << wejscie;
-  }
-}
-
-TEST(CzytajLinieTest, AWholeLineWithoutTheBlanksAround) {
-  struct Przypadek {
-    std::string wejscie, linia, blad;
-    bool reszta_linii;
-  };
-  for (const auto& p : std::initializer_list<Przypadek>{
-           {" 2D(16) \r\nx", "2D(16)", "", false},
-           {"\n7\n", "", "", false},
-           {"  \t", "", "", false},
-           {"1 000", "1 000", "", false},
-           {kZnacznik + "12\n", "12", "", false},
-           {kZnacznik + kZnacznik + "1",
-            "\xEF\xBB\xBF"
-            "1",
-            "", false},
-           {std::string(4096, '1') + "\n", std::string(4096, '1'), "", false},
-           {"", "", kKoniec, true},
-           // Refused at the character past the limit; the rest is unread.
-           {std::string(4097, '1') + "\n7", std::string(4096, '1'),
-            '"' + std::string(20, '1') + kZaDluga, true}}) {
-    std::istringstream we(p.wejscie);
-    const Wczytane<std::string> wynik = czytaj_linie(we, true);
-    EXPECT_EQ(wynik.wartosc, p.linia) << p.wejscie;
-    EXPECT_EQ(wynik.blad, p.blad) << p.wejscie;
-    EXPECT_EQ(wynik.reszta_linii, p.reszta_linii) << p.wejscie;
+    const Wczytane<std::string> cyfry = czytaj_slowo(we, true);
+    EXPECT_EQ(opis(w_systemie(cyfry, czytaj_slowo(we, false)).odmowa), blad)
+        << wejscie;
   }
 }
 
@@ -190,7 +151,8 @@ TEST(WZakresieTest, ANumberInRangeOrTheRangeSaid) {
            {"99999999999\n", poziom + "\"99999999999\""},
            {"", kKoniec}}) {
     std::istringstream we(wejscie);
-    EXPECT_EQ(w_zakresie(czytaj_linie(we, true), "poziom", 1, 3).blad, blad)
+    EXPECT_EQ(opis(w_zakresie(czytaj_linie(we, true), "poziom", 1, 3).odmowa),
+              blad)
         << wejscie;
   }
 }
