@@ -10,9 +10,10 @@
 // The web page is the terminal: Module.strona, set by the page's script,
 // shows what the program writes and hands over the lines the learner sends.
 
-// Bytes for the screen: `nr` 1 is standard output, 2 standard error.
+// Bytes for the screen: `nr` 1 is standard output, 2 standard error. The
+// page decodes them at once, so it takes a view, not a copy.
 EM_JS(void, strona_pisz, (int nr, const char* dane, int dlugosc),
-      { Module.strona.pisz(nr, HEAPU8.slice(dane, dane + dlugosc)); });
+      { Module.strona.pisz(nr, HEAPU8.subarray(dane, dane + dlugosc)); });
 
 // Waits for the learner and copies at most `rozmiar` bytes of what was sent
 // to `bufor`; 0 is the end of input. The heap may have grown during the wait,

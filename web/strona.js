@@ -15,10 +15,28 @@
   let biezacy = null;
   // The longest echo of one line; the program refuses any word long before.
   const ECHO = 4096;
-  // The most characters one text node of output takes: appending copies the
-  // node, so a long output in one node would take time growing with the
-  // square of its length.
+  // The screen is a column of blocks: "kawalek"s of output and echo, each
+  // closed at the first line end after WEZEL characters, and "blad" blocks.
+  // No append copies more than one block's text, and the browser lays out
+  // only the blocks in view, so a long output costs time growing with its
+  // length, not its square.
   const WEZEL = 4096;
+  let kawalek = null;
+  let wKawalku = 0;
+  let poLinii = true; // the last text the screen took ended a line
+
+  // The block the text `tekst` goes to, output or echo.
+  function doKawalka(tekst) {
+    if (!kawalek || kawalek !== ekran.lastChild || (wKawalku >= WEZEL && poLinii)) {
+      kawalek = document.createElement('div');
+      kawalek.className = 'kawalek';
+      ekran.append(kawalek);
+      wKawalku = 0;
+    }
+    wKawalku += tekst.length;
+    poLinii = tekst.endsWith('\n');
+    return kawalek;
+  }
 
   function pokaz(lista) {
     el('lista').hidden = !lista;
@@ -32,9 +50,8 @@
     el('lista').insertBefore(akapit, el('lista').children[1]);
   }
 
-  // Appends text as text, never as markup: to the last text node while it is
-  // short or, for standard error, to the last "blad" block while it is the
-  // last thing.
+  // Appends text as text, never as markup: to the last block's text or, for
+  // standard error, to the last "blad" block while it is the last thing.
   function dopisz(nr, tekst) {
     if (!tekst) return;
     const ostatni = ekran.lastChild;
@@ -47,10 +64,17 @@
         blok.textContent = tekst;
         ekran.append(blok);
       }
-    } else if (ostatni && ostatni.nodeType === Node.TEXT_NODE && ostatni.length < WEZEL) {
-      ostatni.appendData(tekst);
     } else {
-      ekran.append(tekst);
+      // A full block takes the text up to its first line end, the next
+      // block the rest.
+      const podzial = wKawalku >= WEZEL && !poLinii ? tekst.indexOf('\n') + 1 : 0;
+      for (const czesc of [tekst.slice(0, podzial), tekst.slice(podzial)]) {
+        if (!czesc) continue;
+        const blok = doKawalka(czesc);
+        const tekstowy = blok.lastChild;
+        if (tekstowy && tekstowy.nodeType === Node.TEXT_NODE) tekstowy.appendData(czesc);
+        else blok.append(czesc);
+      }
     }
     przewin();
   }
@@ -68,21 +92,27 @@
     });
   }
 
-  // A line as typed, but cut after ECHO characters with a note, so that a
-  // huge paste costs the screen no time and no memory.
+  // Lines as typed, each cut after ECHO characters with a note, so that a
+  // huge paste costs the screen no time and no memory; a pasted block is one
+  // element.
   function echo(tekst) {
     const kbd = document.createElement('kbd');
-    if (tekst.length > ECHO + 1) {
+    let calosc = '';
+    for (const linia of tekst.match(/[^\n]*\n|[^\n]+$/g) || []) {
+      if (linia.length <= ECHO + 1) {
+        calosc += linia;
+        continue;
+      }
       // Never inside a character of two UTF-16 units.
-      const koniec = ECHO - /[\ud800-\udbff]/.test(tekst[ECHO - 1]);
+      const koniec = ECHO - /[\ud800-\udbff]/.test(linia[ECHO - 1]);
       const uciete = document.createElement('span');
       uciete.className = 'uciete';
       uciete.textContent = ' … (reszty wiersza nie pokazano, bo jest za długi)';
-      kbd.append(tekst.slice(0, koniec), uciete, tekst.endsWith('\n') ? '\n' : '');
-    } else {
-      kbd.textContent = tekst;
+      kbd.append(calosc + linia.slice(0, koniec), uciete);
+      calosc = linia.endsWith('\n') ? '\n' : '';
     }
-    ekran.append(kbd);
+    kbd.append(calosc);
+    doKawalka(kbd.textContent).append(kbd);
     przewin();
   }
 
@@ -257,8 +287,8 @@
       zakonczDane();
     }
   });
-  // A text field would join pasted lines into one; each goes as a line, and
-  // what follows the last line end stays in the field.
+  // A text field would join pasted lines into one; they go as lines, in one
+  // piece, and what follows the last line end stays in the field.
   wejscie.addEventListener('paste', (e) => {
     const wklejone = e.clipboardData.getData('text');
     if (!/[\r\n]/.test(wklejone)) return;
@@ -269,7 +299,7 @@
       wejscie.value.slice(wejscie.selectionEnd)
     ).split(/\r\n|\r|\n/);
     wejscie.value = linie.pop();
-    for (const linia of linie) wyslij(linia + '\n');
+    if (linie.length) wyslij(linie.map((linia) => linia + '\n').join(''));
   });
   el('wyslij').addEventListener('click', () => {
     const tekst = wejscie.value;

@@ -36,7 +36,7 @@ const sprawdzenia = {
     await nacisnij(karta, 'Control+D');
     const { out } = await koniec(karta);
     assert.match(out, /liczba \(2\): <b>1<\/b> to /);
-    assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad')).length), 0);
+    assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad, .kawalek')).length), 0);
   },
 
   // Ctrl+D in the empty field is the end of input, as at a console; once
@@ -82,20 +82,44 @@ const sprawdzenia = {
     });
     assert.ok(czas < 1000, `${czas} ms`);
     assert.ok((await druga.$eval('#ekran', (e) => e.textContent.length)) < 1e5);
+    // Nor where the program answers each of 10,000 lines: all of them are
+    // read and answered, on screen within a second.
+    const { karta: trzecia } = await strona(przegladarka, folder, 'basecoach');
+    await wpisz(trzecia, '1');
+    await wpisz(trzecia, '1');
+    await poczekaj(trzecia);
+    await trzecia.evaluate(`window.wklej = ${wklej}`);
+    const odpowiedzi = await trzecia.$eval('#wejscie', async (pole) => {
+      const start = performance.now();
+      window.wklej(pole, 'x\n'.repeat(1e4));
+      const ekran = document.getElementById('ekran');
+      while (ekran.dataset.stan !== 'czeka') await new Promise((r) => setTimeout(r, 1));
+      return { czas: performance.now() - start, ile: ekran.textContent.split('Wpisz sama liczbe').length - 1 };
+    });
+    assert.ok(odpowiedzi.czas < 1000, `basecoach: ${odpowiedzi.czas} ms`);
+    assert.equal(odpowiedzi.ile, 1e4);
   },
 
-  // A refused answer is asked again, its word quoted as typed but for
-  // characters that turn the text around, and the run goes on.
+  // A refused answer is asked again, its word quoted as typed but for what
+  // shows nothing or turns the text around: every format character
+  // (Unicode's Cf) and the line separators are '?'. The run goes on.
   async ponownie(przegladarka) {
     const { karta } = await strona(przegladarka, folder, 'bitstep');
-    await wpisz(karta, 'dwanaście');
-    await wpisz(karta, '\u202e12');
+    const ukryte = [];
+    for (let kod = 0; kod < 0x110000; kod++) {
+      if (/[\p{Cf}\u2028\u2029]/u.test(String.fromCodePoint(kod))) ukryte.push(String.fromCodePoint(kod));
+    }
+    const slowa = [['dwanaście', 'dwanaście'], ['5\u200b', '5?']];
+    for (let i = 0; i < ukryte.length; i += 20) {
+      slowa.push([ukryte.slice(i, i + 20).join(''), '?'.repeat(ukryte.slice(i, i + 20).length)]);
+    }
+    for (const [slowo] of slowa) await wpisz(karta, slowo);
     await wpisz(karta, '10');
     const { out, err, kod } = await koniec(karta);
     const pytanie = 'Podaj liczbe dziesietna: ';
-    assert.equal(out, `DEC 2 BIN \n\n${pytanie.repeat(3)}liczba: 10 to w systemie dwojkowym -> 1010\n\n`);
+    assert.equal(out, `DEC 2 BIN \n\n${pytanie.repeat(slowa.length + 1)}liczba: 10 to w systemie dwojkowym -> 1010\n\n`);
     const co = ' to nie jest liczba dziesietna: wpisz same cyfry 0-9, np. 255\n';
-    assert.equal(err, `Blad: "dwanaście"${co}Blad: "?12"${co}`);
+    assert.equal(err, slowa.map(([, cytat]) => `Blad: "${cytat}"${co}`).join(''));
     assert.equal(kod, '0');
   },
 
