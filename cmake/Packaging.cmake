@@ -1,17 +1,31 @@
 # What a teacher hands out. `cpack` makes, from a Linux build, a .tar.gz or,
 # with CPACK_GENERATOR=DEB (the deb preset), a .deb; from a Windows build a
-# .zip. Each holds the programs, the texts for learners and teachers, the
-# licence and, given a built page in WEB_DIR, the web page; each gets a
-# SHA-256 file beside it. The source .tar.gz is the source workflow's.
+# .zip. Each holds the programs, the texts for learners and teachers
+# (CZYTAJ.txt; NAUCZYCIEL.txt, with the exercises' data, a key and practice
+# tasks; ZMIANY.txt, what changed per version), the licence and, given a
+# built page in WEB_DIR, the web page; each gets a SHA-256 file beside it.
 #
-# Where things go:
-#   .tar.gz   CZYTAJ.txt NAUCZYCIEL.txt ZMIANY.txt LICENSE web/ at the top;
-#             bin/, share/man/man1/, share/doc/liczby/README.md
-#   .zip      the same texts in CRLF with a byte-order mark, LICENSE.txt,
-#             web/, bin/; no .md file
-#   .deb      /usr/bin, /usr/share/man/man1, /usr/share/liczby/web, and in
-#             /usr/share/doc/liczby the texts, README.md, copyright and
-#             changelog.gz
+# Where things go, preset by preset (build-<preset>/liczby-<version>-...):
+#   package   .tar.gz for any x86-64 Linux: CZYTAJ.txt NAUCZYCIEL.txt
+#             ZMIANY.txt LICENSE web/ at the top; bin/ with the programs
+#             fully static (no C library version needed), share/man/man1/,
+#             share/doc/liczby/README.md
+#   package-aarch64  the same for any 64-bit ARM Linux (Raspberry Pi OS
+#             64-bit, ARM Chromebooks), from g++-aarch64-linux-gnu
+#   mingw-package  .zip for 64-bit Windows: the same texts in CRLF with a
+#             byte-order mark, so every Notepad shows the Polish letters,
+#             LICENSE.txt, web/, bin/ with .exe programs that need no DLL
+#             beyond Windows' own and show the version in their Properties;
+#             no .md file
+#   deb       .deb (needs dpkg-dev): /usr/bin, linked against the system's
+#             C++ library and hardened as Debian expects; /usr/share/man/man1;
+#             /usr/share/liczby/web; in /usr/share/doc/liczby the texts,
+#             README.md, copyright and changelog.gz made from ZMIANY.txt.
+#             lintian finds no error or warning
+#   web       the page alone (web/CMakeLists.txt), in one top folder
+#   source    what `git ls-files` holds, nothing else
+# With Visual Studio, STATIC_RUNTIME links the static runtime, so the
+# programs need no Visual C++ redistributable.
 # The texts at an archive's top form the component "archiwum", which
 # `cmake --install` leaves out; it puts them in share/doc/liczby instead.
 
