@@ -125,11 +125,11 @@ function(add_transcript_tests program)
                   OUTPUT_VARIABLE typeable COMMAND_ERROR_IS_FATAL ANY)
   string(REGEX MATCHALL "[^\n]+" typeable "${typeable}")
   foreach(browser IN LISTS WEB_BROWSERS)
-    set(inputs ${typeable})
+    set(cases ${typeable})
     if(NOT browser STREQUAL "chromium")
-      list(GET typeable 0 inputs)
+      list(SUBLIST typeable 0 1 cases)
     endif()
-    foreach(input IN LISTS inputs)
+    foreach(input IN LISTS cases)
       get_filename_component(name ${input} NAME_WE)
       set(test web.${browser}.${program}.${name})
       add_test(NAME ${test}
@@ -143,14 +143,18 @@ function(add_transcript_tests program)
 endfunction()
 
 # add_terminal_test(name program INPUT file TERM name ESCAPES ON|OFF [SHOWS
-# text] [STATUS n] [TYPED] [REDIRECT text]): the program run on a terminal,
-# where TYPED types INPUT; see RunOnTerminal.cmake.
+# text] [STATUS n] [TYPED | PASTED] [REDIRECT text]): the program run on a
+# terminal, where TYPED types INPUT and PASTED pastes it; see
+# RunOnTerminal.cmake.
 function(add_terminal_test name program)
   find_program(SCRIPT script)
   if(NOT BUILD_TESTING OR NOT SCRIPT OR PROGRAMS_LAUNCHER OR WEB_TEST_DIR)
     return()
   endif()
-  cmake_parse_arguments(ARG "TYPED" "INPUT;TERM;ESCAPES;SHOWS;STATUS;REDIRECT" "" ${ARGN})
+  cmake_parse_arguments(ARG "TYPED;PASTED" "INPUT;TERM;ESCAPES;SHOWS;STATUS;REDIRECT" "" ${ARGN})
+  if(ARG_PASTED)
+    set(ARG_TYPED PASTED)
+  endif()
   program_file(file ${program})
   add_test(NAME ${program}.${name}
            COMMAND ${CMAKE_COMMAND} -DPROGRAM=${file}

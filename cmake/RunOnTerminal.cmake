@@ -1,9 +1,10 @@
 # Runs a program with standard output on a terminal that script(1) makes:
 #   cmake -DPROGRAM=exe -DINPUT=file -DTERM=name -DESCAPES=ON|OFF
-#         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON] [-DREDIRECT=text]
+#         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON|PASTED] [-DREDIRECT=text]
 #         -P RunOnTerminal.cmake
 # Standard error is the same terminal; standard input is INPUT, or with TYPED
-# the terminal too, where wpisz.sh types INPUT as a person does. REDIRECT is
+# the terminal too, where wpisz.sh types INPUT as a person does (PASTED: all
+# of it at once, as a paste). REDIRECT is
 # shell redirection after the program, such as ">/dev/null". ESCAPES says
 # whether an ESC byte may reach the terminal; SHOWS is a text the screen must
 # show, where "\n" stands for a line end. The program must end with STATUS
@@ -19,6 +20,9 @@ set(typist "")
 if(TYPED)
   set(command "'${PROGRAM}' ${REDIRECT}")
   set(typist COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/wpisz.sh ${INPUT})
+endif()
+if(TYPED STREQUAL "PASTED")
+  set(typist COMMAND ${CMAKE_COMMAND} -E cat ${INPUT})
 endif()
 execute_process(${typist}
                 COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}

@@ -39,10 +39,6 @@ Liczba w_zakresie(const Tekst& slowo, const char* co, std::int32_t od,
   return {0, {Powod::zakres, slowo.wartosc, co, od, do_}};
 }
 
-Liczba podstawa(const Tekst& slowo) {
-  return w_zakresie(slowo, "podstawa systemu", 2, 16);
-}
-
 Liczba w_systemie(const Tekst& cyfry, const Tekst& sys) {
   if (cyfry.odmowa.powod != Powod::brak) return {0, cyfry.odmowa};
   const Liczba baza = podstawa(sys);

@@ -72,7 +72,9 @@ Liczba w_zakresie(const Tekst& slowo, const char* co, std::int32_t od,
                   std::int32_t do_);
 
 /// `slowo` as a base from 2 to 16, as w_zakresie names "podstawa systemu".
-Liczba podstawa(const Tekst& slowo);
+inline Liczba podstawa(const Tekst& slowo) {
+  return w_zakresie(slowo, "podstawa systemu", 2, 16);
+}
 
 /// The value of `cyfry` in the base `sys` names (podstawa): digits of the
 /// base only, letters in either case, no sign, at most 2147483647. A refused

@@ -13,20 +13,25 @@ bool odstep(int bajt) { return std::isspace(bajt) != 0; }
 // With `na_poczatku` a byte-order mark that starts them is dropped.
 template <typename F>
 Tekst czytaj_do(std::istream& we, bool na_poczatku, F stop) {
+  // The answer so far, then the blanks after its last other byte: those are
+  // counted only once another byte follows them, and kept only while one
+  // still could be taken.
   std::string tekst;
-  // Characters, and bytes, up to the last that is not a blank.
+  // Characters, and bytes, of the answer up to its last byte that is not a
+  // blank.
   std::size_t dlugosc = 0, koniec = 0;
+  // Each byte is looked at, then taken at the end of the turn: the one past
+  // the limit is left unread.
   for (int bajt, ciag = 3; (bajt = we.peek()) != EOF && !stop(bajt); we.get()) {
     const bool nowy = nowy_znak(bajt, ciag);
     if (odstep(bajt)) {
-      // Kept only while a character after them could still be taken.
       if (koniec > 0 && tekst.size() - koniec < kMaksDlugosc)
         tekst += static_cast<char>(bajt);
       na_poczatku = false;
       continue;
     }
-    if ((dlugosc += tekst.size() - koniec + nowy) > kMaksDlugosc)
-      return {tekst, {Powod::dlugosc, tekst}};
+    dlugosc += tekst.size() - koniec + nowy;
+    if (dlugosc > kMaksDlugosc) return {tekst, {Powod::dlugosc, tekst}};
     tekst += static_cast<char>(bajt);
     koniec = tekst.size();
     if (na_poczatku && tekst == "\xEF\xBB\xBF") {

@@ -16,6 +16,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -44,12 +45,13 @@ bool pty(int nr) {
 }
 #endif
 
-// Where the cursor stands on a terminal that shows standard output and
-// standard error, known from the bytes that reach it: what the program
-// writes, and the echo of what is typed, which a terminal shows before it
-// hands the piece over. True while nothing is followed.
+// Where the cursor stands on the terminal that shows standard error, known
+// from the bytes that reach it: what the program writes there, and the echo
+// of what is typed, which a terminal shows before it hands the piece over.
+// True while nothing is followed.
 bool poczatek_linii = true;
-bool echo = false;  // what is typed is echoed there
+bool echo_terminala = false;  // typed input is echoed on that terminal
+bool wypisano = false;        // output reached it since input was last read
 
 // Passes every byte on to the stream buffer it wraps, noting whether it
 // ended a line.
@@ -60,6 +62,7 @@ class Sledzacy : public std::streambuf {
  private:
   int_type overflow(int_type znak) override {
     poczatek_linii = znak == '\n';
+    wypisano = true;
     return wnetrze_->sputc(traits_type::to_char_type(znak));
   }
   int sync() override { return wnetrze_->pubsync(); }
@@ -75,14 +78,21 @@ class Wejscie : public std::streambuf {
   // Called once what was read before is taken.
   int_type underflow() override {
 #ifdef _WIN32
+    const bool czekano = true;  // a console cannot tell
     const int ile = _read(0, bufor_, sizeof bufor_);
 #else
+    // Input that waited was typed, and echoed, before the program's latest
+    // output, such as answers typed ahead or pasted.
+    pollfd gotowe{0, POLLIN, 0};
+    const bool czekano = poll(&gotowe, 1, 0) == 0;
     // Not interrupted: the programs catch no signal.
     const ssize_t ile = read(0, bufor_, sizeof bufor_);
 #endif
     if (ile < 0) throw std::ios_base::failure("standard input");
     setg(bufor_, bufor_, bufor_ + ile);
-    if (echo && ile > 0) poczatek_linii = bufor_[ile - 1] == '\n';
+    if (echo_terminala && ile > 0 && (czekano || !wypisano))
+      poczatek_linii = bufor_[ile - 1] == '\n';
+    wypisano = false;
     return ile > 0 ? traits_type::to_int_type(*gptr()) : traits_type::eof();
   }
 
@@ -137,14 +147,15 @@ void przygotuj_strumienie() {
   // as the end of input.
   if (!konsola(0)) _setmode(0, _O_BINARY);
 #endif
-  // Output into a file or a pipe moves no cursor.
-  const bool kursor = na_terminalu(1) && na_terminalu(2);
+  // A "Blad: " line goes to standard error: its cursor is followed, moved by
+  // the output and echo on that terminal; a file or a pipe has none.
+  const bool kursor = na_terminalu(2);
+  echo_terminala = kursor && na_terminalu(0);
   // Never freed: the streams are flushed at exit, after static objects go.
-  echo = kursor && na_terminalu(0);
   std::cin.rdbuf(new Wejscie);
   if (!kursor) return;
-  std::cout.rdbuf(new Sledzacy(std::cout.rdbuf()));
   std::cerr.rdbuf(new Sledzacy(std::cerr.rdbuf()));
+  if (na_terminalu(1)) std::cout.rdbuf(new Sledzacy(std::cout.rdbuf()));
 }
 
 bool kursor_na_poczatku_linii() { return poczatek_linii; }
@@ -154,9 +165,8 @@ void czekaj_w_wlasnym_oknie() {
   // From a command prompt the console is shared with cmd.exe; after a double
   // click this program is the only one attached to it.
   DWORD procesy[2];
-  if (!konsola(0) || !konsola(1) || GetConsoleProcessList(procesy, 2) != 1) {
+  if (!konsola(0) || !konsola(1) || GetConsoleProcessList(procesy, 2) != 1)
     return;
-  }
   std::cout << "\nNacisnij Enter, aby zamknac okno." << std::flush;
   // Answers typed ahead, or left by a failed read, must not close it.
   FlushConsoleInputBuffer(uchwyt(0));

@@ -20,10 +20,11 @@ bool wpisuje_czlowiek();
 
 /// True when the character `znak` (a byte and the continuation bytes after
 /// it) may be quoted as it is: at a console or into a file a printable ASCII
-/// character; on the web page any but control characters, format characters
-/// (Unicode's Cf: zero-width, soft hyphen, direction marks) and the line and
-/// paragraph separators, as the page shows text and a broken sequence as
-/// U+FFFD.
+/// character; on the web page any but control characters, Unicode's format
+/// and default-ignorable characters (zero-width ones, the soft hyphen, the
+/// marks that turn the text's direction, variation selectors) and the line
+/// and paragraph separators, as the page shows text and a broken sequence
+/// as U+FFFD.
 bool pokazywalny(std::string_view znak);
 
 /// Clears the screen: the page's screen on the web, cls on a Windows console,
@@ -34,15 +35,15 @@ void wyczysc_ekran();
 /// Sets up the standard streams, once, before anything is read or written.
 /// At a console: standard input is read in pieces as they arrive (bytes,
 /// unless it is a Windows console, where Ctrl+Z then Enter ends it); when
-/// standard output and standard error are both terminals, notes from then on
-/// where the cursor stands. On the web page: connects the three streams to
-/// the page.
+/// standard error is a terminal, notes from then on where its cursor stands.
+/// On the web page: connects the three streams to the page.
 void przygotuj_strumienie();
 
-/// False when the cursor of a terminal that shows both standard output and
-/// standard error stands after the start of a line: after the last byte the
-/// program wrote there, or after the echo of a typed piece of a line that
-/// Ctrl-D handed over. True whenever nothing is followed.
+/// False when the cursor of the terminal that shows standard error stands
+/// after the start of a line: after the last byte the program wrote there,
+/// or after the echo of a typed piece of a line that Ctrl-D handed over
+/// (answers typed ahead were echoed before the output that came since).
+/// True whenever nothing is followed: on the page, and into a file or pipe.
 bool kursor_na_poczatku_linii();
 
 /// On Windows, when the console window was made for this program alone (a

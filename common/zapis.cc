@@ -24,14 +24,6 @@ std::string zapis(std::int32_t liczba, std::int32_t sys) {
   return wynik;
 }
 
-std::string etykieta(std::int32_t sys) {
-  return "(" + std::to_string(sys) + ")";
-}
-
-std::string z_podstawa(std::int32_t liczba, std::int32_t sys) {
-  return zapis(liczba, sys) + etykieta(sys);
-}
-
 Odczyt odczyt(std::string_view cyfry, std::int32_t sys, bool ze_znakiem) {
   if (!poprawny_system(sys)) return {0, BladOdczytu::zly_system};
   const bool znak = ze_znakiem && cyfry.find_first_of("+-") == 0;

@@ -30,10 +30,14 @@ inline std::string cyfry_systemu(std::int32_t sys) {
 std::string zapis(std::int32_t liczba, std::int32_t sys);
 
 /// The label that names base `sys` after a number: "(16)".
-std::string etykieta(std::int32_t sys);
+inline std::string etykieta(std::int32_t sys) {
+  return "(" + std::to_string(sys) + ")";
+}
 
 /// `liczba` in base `sys` with its label: "2D(16)"; zapis's edge cases.
-std::string z_podstawa(std::int32_t liczba, std::int32_t sys);
+inline std::string z_podstawa(std::int32_t liczba, std::int32_t sys) {
+  return zapis(liczba, sys) + etykieta(sys);
+}
 
 /// Why odczyt found no value, in the order it looks: the base, the digits,
 /// then the range.

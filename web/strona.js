@@ -82,13 +82,21 @@
   // Keeps the end of the screen in view, once a frame: asking for the
   // height after every line would lay the page out again for each, and a
   // pasted block would take time growing with the square of its lines.
+  // Blocks that come into view take their real height a frame or two
+  // later, so the end is looked for again until the height has stayed the
+  // same for a few frames.
   let przewijanie = false;
   function przewin() {
     if (przewijanie) return;
     przewijanie = true;
-    requestAnimationFrame(() => {
-      przewijanie = false;
-      ekran.scrollTop = ekran.scrollHeight;
+    let wysokosc = -1;
+    let stala = 0;
+    requestAnimationFrame(function krok() {
+      stala = ekran.scrollHeight === wysokosc ? stala + 1 : 0;
+      wysokosc = ekran.scrollHeight;
+      ekran.scrollTop = wysokosc;
+      if (stala < 3) requestAnimationFrame(krok);
+      else przewijanie = false;
     });
   }
 
@@ -104,7 +112,7 @@
         continue;
       }
       // Never inside a character of two UTF-16 units.
-      const koniec = ECHO - /[\ud800-\udbff]/.test(linia[ECHO - 1]);
+      const koniec = /[\ud800-\udbff]/.test(linia[ECHO - 1]) ? ECHO - 1 : ECHO;
       const uciete = document.createElement('span');
       uciete.className = 'uciete';
       uciete.textContent = ' … (reszty wiersza nie pokazano, bo jest za długi)';
