@@ -17,20 +17,26 @@ endif()
 find_program(SCRIPT script REQUIRED)
 set(command "'${PROGRAM}' < '${INPUT}' ${REDIRECT}")
 set(typist "")
+set(screen /dev/null)
 if(TYPED)
   set(command "'${PROGRAM}' ${REDIRECT}")
-  set(typist COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/wpisz.sh ${INPUT})
+  string(RANDOM LENGTH 12 id)
+  set(screen ${CMAKE_CURRENT_BINARY_DIR}/screen-${id})
+  set(typist COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/wpisz.sh ${INPUT} ${screen})
 endif()
 if(TYPED STREQUAL "PASTED")
   set(typist COMMAND ${CMAKE_COMMAND} -E cat ${INPUT})
 endif()
 execute_process(${typist}
                 COMMAND ${CMAKE_COMMAND} -E env TERM=${TERM}
-                        ${SCRIPT} -qec "${command}" /dev/null
+                        ${SCRIPT} -qfec "${command}" ${screen}
                 INPUT_FILE /dev/null
                 OUTPUT_VARIABLE out
                 RESULT_VARIABLE rc
                 TIMEOUT 10)
+if(TYPED)
+  file(REMOVE ${screen})
+endif()
 
 if(NOT STATUS)
   set(STATUS 0)
