@@ -24,8 +24,7 @@
 #             lintian finds no error or warning
 #   web       the page alone (web/CMakeLists.txt), in one top folder
 #   source    what `git ls-files` holds, nothing else
-# With Visual Studio, STATIC_RUNTIME links the static runtime, so the
-# programs need no Visual C++ redistributable.
+# With Visual Studio, STATIC_RUNTIME spares the Visual C++ redistributable.
 # The texts at an archive's top form the component "archiwum", which
 # `cmake --install` leaves out; it puts them in share/doc/liczby instead.
 
