@@ -69,10 +69,12 @@ int trening() {
                "Poziom 1: systemy o podstawie 2 i 10, liczby od 1 do 255.\n"
                "Poziom 2: systemy o podstawie 2, 8, 10 i 16, liczby od 1 do "
                "4095.\n"
-               "Poziom 3: systemy o podstawie od 2 do 16, liczby od 1 do "
+               "Poziom 3: dodawanie i odejmowanie pisemne w systemach o "
+               "podstawie 2, 8 i 16, liczby do 4095.\n"
+               "Poziom 4: systemy o podstawie od 2 do 16, liczby od 1 do "
                "65535, dodawanie i odejmowanie.\n";
   const std::int32_t poziom =
-      wczytaj_z_linii("Podaj poziom (1-3): ", "poziom", 1, 3);
+      wczytaj_z_linii("Podaj poziom (1-4): ", "poziom", 1, 4);
   std::int32_t numer = wczytaj_z_linii(
       "Podaj numer zestawu (1-9999, 0 = losowy): ", "numer zestawu", 0, 9999);
   if (numer == 0) {

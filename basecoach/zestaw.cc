@@ -1,6 +1,7 @@
 #include "zestaw.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 
 #include "zapis.h"
@@ -10,11 +11,14 @@ namespace {
 
 // A place in a set: the bases its task goes from and to, its operation (0,
 // '+', '-', or '?' for either), and the range of its value: of the result
-// for a sum, of the first number for a difference.
+// for a sum, of the first number for a difference. Written arithmetic
+// (pisemne) has numbers of three digits at least, up to do_, and a carry or
+// a borrow.
 struct Miejsce {
   std::vector<std::int32_t> z, na;
   char dzialanie;
   std::uint32_t od, do_;
+  bool pisemne = false;
 };
 
 const std::vector<std::int32_t> k2{2}, k10{10}, k8_16{8, 16},
@@ -55,7 +59,14 @@ const std::vector<Miejsce>& plan(int poziom) {
        {k10, kInne, 0, 4096, 65535},
        {k8_16, k8_16, '?', 4096, 65535},
        {kInne, kInne, 0, 4096, 65535}}};
-  return plany[poziom - 1];
+  static const std::vector<Miejsce> pisemne = {
+      {k2, k2, '+', 0, 255, true},        {k2, k2, '-', 0, 255, true},
+      {k2, k2, '+', 0, 255, true},        {k2, k2, '-', 0, 255, true},
+      {{8}, {8}, '+', 0, 4095, true},     {{8}, {8}, '-', 0, 4095, true},
+      {{16}, {16}, '+', 0, 4095, true},   {{16}, {16}, '-', 0, 4095, true},
+      {k8_16, k8_16, '?', 0, 4095, true}, {k8_16, k8_16, '?', 0, 4095, true}};
+  // Level 3, written arithmetic, came after 1.2.0's level 3, now level 4.
+  return poziom == 3 ? pisemne : plany[poziom == 4 ? 2 : poziom - 1];
 }
 
 // A number from `od` to `do_`: the generator's next 32 bits scaled in 64-bit
@@ -86,41 +97,77 @@ Zadanie losuj(std::mt19937& g, const Miejsce& m) {
     return zadanie;
   }
   zadanie.na = zadanie.z;
-  const auto wartosc = static_cast<std::int32_t>(los(g, m.od, m.do_));
-  if (zadanie.dzialanie == '+') {
-    zadanie.liczba = static_cast<std::int32_t>(los(g, 1, wartosc - 1));
-    zadanie.druga = wartosc - zadanie.liczba;
-  } else {
-    zadanie.liczba = wartosc;
-    zadanie.druga = static_cast<std::int32_t>(los(g, 1, wartosc - 1));
-  }
+  const bool suma = zadanie.dzialanie == '+';
+  const auto min =
+      m.pisemne ? static_cast<std::uint32_t>(zadanie.z * zadanie.z) : 1;
+  const std::uint32_t od = m.pisemne ? (suma ? 2 * min : min + 1) : m.od;
+  const auto wartosc = static_cast<std::int32_t>(los(g, od, m.do_));
+  zadanie.liczba =
+      suma ? static_cast<std::int32_t>(los(g, min, wartosc - min)) : wartosc;
+  zadanie.druga = suma ? wartosc - zadanie.liczba
+                       : static_cast<std::int32_t>(los(g, min, wartosc - 1));
   return zadanie;
 }
 
-// True when `a` and `b` share a number or a result: an answer shown after one
-// must not give the other away, as 1011(2) to base 10 would 11(10) to base 2.
+// A task's values: its number, its result and, for a sum or a difference,
+// its second number.
+std::vector<std::int32_t> wartosci(const Zadanie& z) {
+  if (z.dzialanie == 0) return {z.liczba, wynik(z)};
+  return {z.liczba, wynik(z), z.druga};
+}
+
+// True when `a` and `b` share a value: an answer shown after one must not
+// give the other away, as 1011(2) to base 10 would 11(10) to base 2.
 bool wspolna_liczba(const Zadanie& a, const Zadanie& b) {
-  return a.liczba == b.liczba || a.liczba == wynik(b) || wynik(a) == b.liczba ||
-         wynik(a) == wynik(b);
+  for (const std::int32_t x : wartosci(a)) {
+    for (const std::int32_t y : wartosci(b)) {
+      if (x == y) return true;
+    }
+  }
+  return false;
+}
+
+// A task that cannot stand: X + X, or written arithmetic that neither
+// carries nor borrows, which a learner does not need the columns for.
+bool odrzucone(const Zadanie& z, const Miejsce& m) {
+  return (z.dzialanie != 0 && z.liczba == z.druga) ||
+         (m.pisemne && po_kolumnie(z, z.dzialanie) == zapis(wynik(z), z.na));
 }
 
 }  // namespace
 
 std::vector<Zadanie> zestaw(int poziom, int numer) {
-  std::mt19937 g(static_cast<std::uint32_t>(poziom * 10000 + numer));
+  // Level 4 keeps the seeds of 1.2.0's level 3, and so its sets.
+  constexpr std::uint32_t kZiarna[] = {10000, 20000, 40000, 30000};
+  std::mt19937 g(kZiarna[poziom - 1] + static_cast<std::uint32_t>(numer));
   std::vector<Zadanie> zadania;
   for (const Miejsce& miejsce : plan(poziom)) {
     Zadanie zadanie = losuj(g, miejsce);
-    // Drawn again while it shares a number with one before: every range
-    // holds many more numbers than a set has tasks.
-    while (std::any_of(zadania.begin(), zadania.end(), [&](const Zadanie& z) {
-      return wspolna_liczba(z, zadanie);
-    })) {
+    // Drawn again, whole, while it cannot stand or shares a value with one
+    // before: every range holds many more numbers than a set has tasks.
+    while (odrzucone(zadanie, miejsce) ||
+           std::any_of(zadania.begin(), zadania.end(), [&](const Zadanie& z) {
+             return wspolna_liczba(z, zadanie);
+           })) {
       zadanie = losuj(g, miejsce);
     }
     zadania.push_back(zadanie);
   }
   return zadania;
+}
+
+std::string po_kolumnie(const Zadanie& zadanie, char jak) {
+  const std::int32_t sys = zadanie.z;
+  std::string cyfry;
+  for (std::int32_t a = zadanie.liczba, b = zadanie.druga; a > 0 || b > 0;
+       a /= sys, b /= sys) {
+    const std::int32_t x = a % sys, y = b % sys;
+    const std::int32_t c = jak == '+'   ? x + y
+                           : jak == '-' ? x - y + sys
+                                        : std::abs(x - y);
+    cyfry.insert(cyfry.begin(), znaki[c % sys]);
+  }
+  return zapis(odczyt(cyfry, sys).wartosc, sys);
 }
 
 std::int32_t wynik(const Zadanie& zadanie) {

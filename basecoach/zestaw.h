@@ -30,10 +30,18 @@ struct Zadanie {
 // The transcript cases in cases/ pin one set per level, and CI runs them on
 // every build and package.
 
-/// The kZadan tasks of set `numer` (1 to 9999) on level `poziom` (1 to 3),
-/// easier ones first, no two sharing a number or a result, every value and
-/// result from 1 to the level's largest; the same on every platform.
+/// The kZadan tasks of set `numer` (1 to 9999) on level `poziom` (1 to 4),
+/// easier ones first, every value from 1 to the level's largest. A task's
+/// values are its number, its result and, for a sum or a difference, its
+/// second number, which differs from the first: no value is in two tasks.
+/// The same on every platform.
 std::vector<Zadanie> zestaw(int poziom, int numer);
+
+/// The digits of a sum or a difference written column by column in its
+/// base, without leading zeros: `jak` '+' adds each column's digits, '-'
+/// takes the second from the first, both modulo the base (nothing carried,
+/// nothing paid back); '|' takes the smaller from the larger.
+std::string po_kolumnie(const Zadanie& zadanie, char jak);
 
 /// The value the answer to `zadanie` must have.
 std::int32_t wynik(const Zadanie& zadanie);
