@@ -1,5 +1,9 @@
 #include "rozwiazanie.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
 #include "zapis.h"
 
 namespace basecoach {
@@ -43,26 +47,118 @@ void rozwiniecie(Linie& linie, std::int32_t liczba, std::int32_t sys) {
                   std::to_string(liczba));
 }
 
-// 10 1101 -> 2 D: a group of 3 or 4 bits for each digit of base 8 or 16,
-// the first as short as it can be; the other way round from 8 or 16.
-void grupy(Linie& linie, std::int32_t liczba, std::int32_t z, std::int32_t na) {
-  const std::int32_t sys = z == 2 ? na : z;
-  const std::size_t bity = sys == 8 ? 3 : 4;
-  const std::string cyfry = zapis(liczba, sys);
-  std::string dwojkowo, osobno;
-  for (std::size_t i = 0; i < cyfry.size(); ++i) {
-    std::string grupa = zapis(wartosc_cyfry(cyfry[i]), 2);
-    if (i > 0) grupa.insert(0, bity - grupa.size(), '0');
-    dwojkowo += (i > 0 ? " " : "") + grupa;
-    osobno += (i > 0 ? " " : "") + std::string(1, cyfry[i]);
-  }
-  linie.push_back(z == 2 ? dwojkowo + " -> " + osobno
-                         : osobno + " -> " + dwojkowo);
+// The bits of `liczba` in groups of `bity` from the right, the first filled
+// with zeros on the left: 0011 1001 0001.
+std::string grupy(std::int32_t liczba, std::size_t bity) {
+  std::string dwojkowo = zapis(liczba, 2);
+  dwojkowo.insert(0, (bity - dwojkowo.size() % bity) % bity, '0');
+  for (std::size_t i = dwojkowo.size() - bity; i > 0; i -= bity)
+    dwojkowo.insert(i, " ");
+  return dwojkowo;
 }
 
-bool grupami(std::int32_t z, std::int32_t na) {
-  const std::int32_t inna = z == 2 ? na : na == 2 ? z : 0;
-  return inna == 8 || inna == 16;
+// The digits of `liczba` in base `sys` apart: 3 9 1.
+std::string osobno(std::int32_t liczba, std::int32_t sys) {
+  std::string cyfry;
+  for (const char znak : zapis(liczba, sys)) cyfry += std::string(" ") + znak;
+  return cyfry.substr(1);
+}
+
+// Bits for a digit of base 8 or 16, 0 for another base.
+std::size_t bity(std::int32_t sys) { return sys == 8 ? 3 : sys == 16 ? 4 : 0; }
+
+// Between 2 and 8 or 16 each digit is a group of bits; between 8 and 16 the
+// bits are grouped again: 1741(8) -> 001 111 100 001 -> 0011 1110 0001 -> 3E1.
+void przez_bity(Linie& linie, std::int32_t liczba, std::int32_t z,
+                std::int32_t na) {
+  if (z == 2) {
+    linie.push_back(grupy(liczba, bity(na)) + " -> " + osobno(liczba, na));
+  } else if (na == 2) {
+    linie.push_back(osobno(liczba, z) + " -> " + grupy(liczba, bity(z)));
+  } else {
+    linie.push_back(z_podstawa(liczba, z) + " -> " + grupy(liczba, bity(z)) +
+                    " -> " + grupy(liczba, bity(na)) + " -> " +
+                    zapis(liczba, na));
+  }
+}
+
+// A digit of the alphabet: 12 is "C".
+std::string cyfra(int wartosc) { return std::string(1, znaki[wartosc]); }
+
+// Terms, each after its sign, as digits and, where a digit is a letter, as
+// numbers too: "C + 9 = 12 + 9". The base is a number, given as -sys.
+using Wyrazy = std::vector<std::pair<const char*, int>>;
+std::string wyrazenie(const Wyrazy& wyrazy) {
+  std::string cyfry, liczby;
+  bool litera = false;
+  for (const auto& [znak, w] : wyrazy) {
+    cyfry += znak + (w < 0 ? std::to_string(-w) : cyfra(w));
+    liczby += znak + std::to_string(std::abs(w));
+    litera |= w >= 10;
+  }
+  return litera ? cyfry + " = " + liczby : cyfry;
+}
+
+// A row of the columns: its label, then one cell a column.
+std::string wiersz(std::string etykieta, const std::string& komorki) {
+  etykieta.resize(16, ' ');
+  for (const char znak : komorki) etykieta += std::string(1, znak) + " ";
+  return etykieta.substr(0, etykieta.find_last_not_of(' ') + 1);
+}
+
+// The sum or difference in columns, in its base: the carries, or the digits
+// after lending, above; the numbers right-aligned, a rule, the result; then
+// a line for each column that carried or borrowed. A borrow across zeros
+// turns each zero into the base's largest digit.
+void kolumny(Linie& linie, const Zadanie& z) {
+  const std::int32_t sys = z.z;
+  const std::string a = zapis(z.liczba, sys), b = zapis(z.druga, sys),
+                    w = zapis(wynik(z), sys);
+  const std::size_t n = std::max(a.size(), w.size());
+  // Digits by column, the rightmost first; 0 past a number's first digit.
+  std::vector<int> x(n + 1), y(n + 1);
+  for (std::size_t i = 0; i < n; ++i) {
+    x[i] = i < a.size() ? wartosc_cyfry(a[a.size() - 1 - i]) : 0;
+    y[i] = i < b.size() ? wartosc_cyfry(b[b.size() - 1 - i]) : 0;
+  }
+  std::string gora(n, ' ');  // the row above, left to right
+  Linie kroki;
+  for (std::size_t i = 0, przeniesienie = 0; i < n; ++i) {
+    if (z.dzialanie == '+') {
+      Wyrazy wyrazy;
+      if (przeniesienie) wyrazy.push_back({"", 1});
+      if (i < a.size()) wyrazy.push_back({wyrazy.empty() ? "" : " + ", x[i]});
+      if (i < b.size()) wyrazy.push_back({wyrazy.empty() ? "" : " + ", y[i]});
+      if (przeniesienie) gora[n - 1 - i] = '1';
+      const int suma = static_cast<int>(przeniesienie) + x[i] + y[i];
+      przeniesienie = suma >= sys;
+      if (!przeniesienie) continue;
+      kroki.push_back(wyrazenie(wyrazy) + " = " + std::to_string(suma) +
+                      " = 1*" + std::to_string(sys) + " + " +
+                      std::to_string(suma - sys) + ": piszemy " +
+                      cyfra(suma - sys) + ", przenosimy 1");
+    } else if (x[i] < y[i]) {
+      std::size_t j = i + 1;
+      for (; x[j] == 0; ++j) gora[n - 1 - j] = znaki[x[j] = sys - 1];
+      gora[n - 1 - j] = znaki[--x[j]];
+      const int roznica = sys + x[i] - y[i];
+      kroki.push_back("pozyczamy 1 z kolumny obok: " +
+                      wyrazenie({{"", -sys}, {" + ", x[i]}, {" - ", y[i]}}) +
+                      " = " + std::to_string(roznica) + ", piszemy " +
+                      cyfra(roznica));
+    }
+  }
+  const auto prawo = [n](const std::string& s) {
+    return std::string(n - s.size(), ' ') + s;
+  };
+  if (gora.find_first_not_of(' ') != std::string::npos)
+    linie.push_back(
+        wiersz(z.dzialanie == '+' ? "przeniesienia:" : "pozyczki:", gora));
+  linie.push_back(wiersz("", prawo(a)));
+  linie.push_back(wiersz(std::string(14, ' ') + z.dzialanie, prawo(b)));
+  linie.push_back(std::string(16, ' ') + std::string(2 * n - 1, '-'));
+  linie.push_back(wiersz("", prawo(w)));
+  linie.insert(linie.end(), kroki.begin(), kroki.end());
 }
 
 }  // namespace
@@ -70,14 +166,10 @@ bool grupami(std::int32_t z, std::int32_t na) {
 std::vector<std::string> rozwiazanie(const Zadanie& zadanie) {
   Linie linie;
   if (zadanie.dzialanie != 0) {
-    rozwiniecie(linie, zadanie.liczba, zadanie.z);
-    rozwiniecie(linie, zadanie.druga, zadanie.z);
-    linie.push_back(std::to_string(zadanie.liczba) + " " + zadanie.dzialanie +
-                    " " + std::to_string(zadanie.druga) + " = " +
-                    std::to_string(wynik(zadanie)));
-    dzielenia(linie, wynik(zadanie), zadanie.na);
-  } else if (grupami(zadanie.z, zadanie.na)) {
-    grupy(linie, zadanie.liczba, zadanie.z, zadanie.na);
+    kolumny(linie, zadanie);
+  } else if ((zadanie.z == 2 || bity(zadanie.z) > 0) &&
+             (zadanie.na == 2 || bity(zadanie.na) > 0)) {
+    przez_bity(linie, zadanie.liczba, zadanie.z, zadanie.na);
   } else {
     if (zadanie.z != 10) rozwiniecie(linie, zadanie.liczba, zadanie.z);
     if (zadanie.na != 10) dzielenia(linie, zadanie.liczba, zadanie.na);

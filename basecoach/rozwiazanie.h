@@ -8,11 +8,13 @@
 
 namespace basecoach {
 
-/// The working of `zadanie`, a line each: from base 10 the divisions and the
-/// remainders read from the last; to base 10 the digits times their weights
-/// and the sum of the terms that are not 0; between 2 and 8 or 16 the groups
-/// of bits and their digits; between other bases through base 10; for a sum
-/// or a difference both numbers and the result in base 10 first.
+/// The working of `zadanie` by the school's method, a line each: from base 10
+/// the divisions and the remainders read from the last; to base 10 the
+/// digits times their weights and the sum of the terms that are not 0 (where
+/// there are two or more); between 2, 8 and 16 groups of bits from the
+/// right, the first filled with zeros, 8 and 16 through the bits; between
+/// other bases through base 10; a sum or a difference in columns in its
+/// base, with its carries or borrows.
 std::vector<std::string> rozwiazanie(const Zadanie& zadanie);
 
 }  // namespace basecoach
