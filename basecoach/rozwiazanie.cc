@@ -64,9 +64,6 @@ std::string osobno(std::int32_t liczba, std::int32_t sys) {
   return cyfry.substr(1);
 }
 
-// Bits for a digit of base 8 or 16, 0 for another base.
-std::size_t bity(std::int32_t sys) { return sys == 8 ? 3 : sys == 16 ? 4 : 0; }
-
 // Between 2 and 8 or 16 each digit is a group of bits; between 8 and 16 the
 // bits are grouped again: 1741(8) -> 001 111 100 001 -> 0011 1110 0001 -> 3E1.
 void przez_bity(Linie& linie, std::int32_t liczba, std::int32_t z,
@@ -99,9 +96,11 @@ std::string wyrazenie(const Wyrazy& wyrazy) {
   return litera ? cyfry + " = " + liczby : cyfry;
 }
 
-// A row of the columns: its label, then one cell a column.
-std::string wiersz(std::string etykieta, const std::string& komorki) {
-  etykieta.resize(16, ' ');
+// A row of the columns: its label, then one cell a column, the cells
+// right-aligned to `n` columns.
+std::string wiersz(std::string etykieta, const std::string& komorki,
+                   std::size_t n) {
+  etykieta.resize(16 + 2 * (n - komorki.size()), ' ');
   for (const char znak : komorki) etykieta += std::string(1, znak) + " ";
   return etykieta.substr(0, etykieta.find_last_not_of(' ') + 1);
 }
@@ -148,16 +147,13 @@ void kolumny(Linie& linie, const Zadanie& z) {
                       cyfra(roznica));
     }
   }
-  const auto prawo = [n](const std::string& s) {
-    return std::string(n - s.size(), ' ') + s;
-  };
   if (gora.find_first_not_of(' ') != std::string::npos)
     linie.push_back(
-        wiersz(z.dzialanie == '+' ? "przeniesienia:" : "pozyczki:", gora));
-  linie.push_back(wiersz("", prawo(a)));
-  linie.push_back(wiersz(std::string(14, ' ') + z.dzialanie, prawo(b)));
+        wiersz(z.dzialanie == '+' ? "przeniesienia:" : "pozyczki:", gora, n));
+  linie.push_back(wiersz("", a, n));
+  linie.push_back(wiersz(std::string(14, ' ') + z.dzialanie, b, n));
   linie.push_back(std::string(16, ' ') + std::string(2 * n - 1, '-'));
-  linie.push_back(wiersz("", prawo(w)));
+  linie.push_back(wiersz("", w, n));
   linie.insert(linie.end(), kroki.begin(), kroki.end());
 }
 
@@ -175,6 +171,35 @@ std::vector<std::string> rozwiazanie(const Zadanie& zadanie) {
     if (zadanie.na != 10) dzielenia(linie, zadanie.liczba, zadanie.na);
   }
   return linie;
+}
+
+std::string podpowiedz(const Zadanie& z) {
+  const std::string na = std::to_string(z.na),
+                    dziel = " przez " + na +
+                            " i zapisuj reszty; wynik to reszty od ostatniej.";
+  const std::string grupy =
+      " bity na grupy po " + std::to_string(bity(z.na)) + " od prawej.";
+  if (z.dzialanie == '+')
+    return "Dodawaj kolumnami od prawej; gdy suma w kolumnie dojdzie do " + na +
+           ", odejmij " + na + " i przenies 1 do kolumny obok.";
+  if (z.dzialanie == '-')
+    return "Odejmuj kolumnami od prawej; gdy cyfra u gory jest mniejsza, "
+           "pozycz 1 z kolumny obok: jest warta " +
+           na + ".";
+  if (z.z == 2 && bity(z.na) > 0) return "Podziel" + grupy;
+  if (bity(z.z) > 0 && (z.na == 2 || bity(z.na) > 0))
+    return "Zapisz kazda cyfre jako " + std::to_string(bity(z.z)) + " bity" +
+           (z.na == 2 ? "." : ", a potem podziel" + grupy);
+  if (z.z == 10) return "Dziel " + std::to_string(z.liczba) + dziel;
+  // The first digit's weight: 10...0 in its base.
+  const std::string cyfry = zapis(z.liczba, z.z);
+  const std::string wagi =
+      "Pomnoz kazda cyfre przez jej wage: " +
+      std::to_string(wartosc_cyfry(cyfry[0])) + "*" +
+      std::to_string(
+          odczyt("1" + std::string(cyfry.size() - 1, '0'), z.z).wartosc) +
+      " + ...";
+  return z.na == 10 ? wagi : wagi + "; potem dziel wynik" + dziel;
 }
 
 }  // namespace basecoach

@@ -17,6 +17,10 @@ namespace basecoach {
 /// base, with its carries or borrows.
 std::vector<std::string> rozwiazanie(const Zadanie& zadanie);
 
+/// One line that starts the working's method without giving the answer:
+/// "Dziel 25 przez 2 i zapisuj reszty; wynik to reszty od ostatniej."
+std::string podpowiedz(const Zadanie& zadanie);
+
 }  // namespace basecoach
 
 #endif  // BASECOACH_ROZWIAZANIE_H_

@@ -9,6 +9,7 @@
 #include "koniec.h"
 #include "ocena.h"
 #include "rozwiazanie.h"
+#include "terminal.h"
 #include "wczytaj.h"
 #include "zapis.h"
 #include "zestaw.h"
@@ -28,29 +29,65 @@ int losowy_numer() {
   return 1 + static_cast<int>((std::uint64_t{ziarno} * 9999) >> 32);
 }
 
-// Asks for an answer to `zadanie` until one counts and shows its verdict;
-// hands back whether it was right, or the refusal that ended the input.
-Wczytane<bool> odpowiedz(const Zadanie& zadanie) {
+// Why `odpowiedz` does not count, its character at `pozycja` no digit (npos:
+// it is empty), and how to write a number in base `sys`.
+std::string nie_liczy_sie(const std::string& odpowiedz, std::size_t pozycja,
+                          std::int32_t sys) {
+  std::string powod = "Nic nie wpisano.";
+  if (pozycja != odpowiedz.npos) {
+    std::size_t dlugosc = 1;  // that character's bytes, as the limit counts
+    for (int ciag = 0; pozycja + dlugosc < odpowiedz.size() &&
+                       !nowy_znak(odpowiedz[pozycja + dlugosc], ciag);)
+      ++dlugosc;
+    const std::string znak = odpowiedz.substr(pozycja, dlugosc);
+    powod = "Nie liczy sie: " + cytat(odpowiedz) + ", bo " +
+            (znak == " " ? "spacja" : cytat(znak)) + " to nie cyfra.";
+  }
+  return powod + " Wpisz sama liczbe z cyfr " + cyfry_systemu(sys) +
+         ", bez spacji, przecinka, plusa, minusa i 0x, np. " +
+         zapis(3 * sys - 1, sys) + ".";
+}
+
+// The score so far, and the hints asked for: "Wynik: 8 z 10, podpowiedzi:
+// 2", the line an interrupt writes kept as it changes.
+struct Wynik {
+  int dobrze = 0, zadane = 0, podpowiedzi = 0;
+  std::string tekst() const {
+    return "Wynik: " + std::to_string(dobrze) + " z " + std::to_string(zadane) +
+           (podpowiedzi ? ", podpowiedzi: " + std::to_string(podpowiedzi) : "");
+  }
+  void zapamietaj() const { przy_przerwaniu("\n" + tekst() + ".\n"); }
+};
+
+// Asks for an answer to `zadanie` until one counts and shows its verdict,
+// with a hint for each "?"; hands back whether it was right, or the refusal
+// that ended the input.
+Wczytane<bool> odpowiedz(const Zadanie& zadanie, Wynik& punkty) {
   const std::int32_t sys = zadanie.na;
   for (;;) {
-    const Wczytane<std::string> linia = wczytaj_linie("Odpowiedz: ");
+    const Tekst linia = wczytaj_linie("Odpowiedz: ");
     if (linia.odmowa.powod != Powod::brak) return {false, linia.odmowa};
-    const Sprawdzenie ocena = sprawdz(linia.wartosc, sys, wynik(zadanie));
+    if (linia.wartosc == "?") {
+      std::cout << podpowiedz(zadanie) << '\n';
+      ++punkty.podpowiedzi;
+      punkty.zapamietaj();
+      continue;
+    }
+    const Sprawdzenie ocena = sprawdz(linia.wartosc, zadanie);
     switch (ocena.ocena) {
       case Ocena::dobrze:
         std::cout << "Dobrze.\n";
         return {true};
       case Ocena::nie_liczy_sie:
-        std::cout << "Wpisz sama liczbe w systemie o podstawie " << sys
-                  << ": cyfry " << cyfry_systemu(sys)
-                  << ", bez spacji, znakow, przecinkow i przedrostkow.\n";
+        std::cout << nie_liczy_sie(linia.wartosc, ocena.pozycja, sys) << '\n';
         continue;
       case Ocena::obca_cyfra:
         std::cout << "Zle. Cyfra " << ocena.cyfra
                   << " nie wystepuje w systemie o podstawie " << sys << ".";
         break;
       case Ocena::zle:
-        std::cout << "Zle.";
+        std::cout << "Zle." << (ocena.pomylka.empty() ? "" : " ")
+                  << ocena.pomylka;
         break;
     }
     std::cout << " Poprawna odpowiedz: " << z_podstawa(wynik(zadanie), sys)
@@ -81,21 +118,30 @@ int trening() {
     numer = losowy_numer();
     std::cout << "Losowy zestaw: " << numer << '\n';
   }
-  int dobrze = 0;
-  int zadane = 0;
+  Wynik punkty;
   for (const Zadanie& zadanie : zestaw(poziom, numer)) {
-    std::cout << "\nZadanie " << zadane + 1 << " z " << kZadan << ": "
+    std::cout << "\nZadanie " << punkty.zadane + 1 << " z " << kZadan << ": "
               << tresc(zadanie) << '\n';
-    const Wczytane<bool> werdykt = odpowiedz(zadanie);
+    punkty.zapamietaj();
+    Wczytane<bool> werdykt = odpowiedz(zadanie, punkty);
+    const bool jest = werdykt.odmowa.powod == Powod::brak;
+    punkty.dobrze += werdykt.wartosc;
+    punkty.zadane += jest;
+    punkty.zapamietaj();
+    // Where a person reads, the working of a wrong answer stays in sight.
+    if (jest && !werdykt.wartosc && punkty.zadane < kZadan &&
+        wpisuje_czlowiek())
+      werdykt.odmowa =
+          wczytaj_linie("Nacisnij Enter, aby przejsc dalej.").odmowa;
     if (werdykt.odmowa.powod != Powod::brak) {
-      std::cout << "\nWynik: " << dobrze << " z " << zadane << ".\n";
+      std::cout << "\n" << punkty.tekst() << ".\n";
       przerwij(opis(werdykt.odmowa));
     }
-    dobrze += werdykt.wartosc;
-    ++zadane;
   }
-  std::cout << "\nWynik: " << dobrze << " z " << kZadan << ". Poziom " << poziom
-            << ", zestaw " << numer << ".\n";
+  przy_przerwaniu("");
+  std::cout << "\n"
+            << punkty.tekst() << ". Poziom " << poziom << ", zestaw " << numer
+            << ".\n";
   return 0;
 }
 

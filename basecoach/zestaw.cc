@@ -28,45 +28,32 @@ const std::vector<std::int32_t> k2{2}, k10{10}, k8_16{8, 16},
 // Each level's places, easier ones first: small numbers and the bases the
 // class knows best, then larger numbers and less familiar bases.
 const std::vector<Miejsce>& plan(int poziom) {
-  static const std::vector<Miejsce> plany[] = {
-      {{k10, k2, 0, 2, 15},
-       {k2, k10, 0, 2, 15},
-       {k10, k2, 0, 8, 31},
-       {k2, k10, 0, 16, 63},
-       {k10, k2, 0, 16, 63},
-       {k2, k10, 0, 32, 127},
-       {k10, k2, 0, 32, 127},
-       {k2, k10, 0, 64, 255},
-       {k10, k2, 0, 128, 255},
-       {k2, k10, 0, 128, 255}},
-      {{k10, k2, 0, 8, 63},
-       {k2, k10, 0, 8, 63},
-       {k2, {8}, 0, 16, 511},
-       {{8}, k2, 0, 16, 511},
-       {k2, {16}, 0, 32, 1023},
-       {{16}, k2, 0, 32, 1023},
-       {k10, k8_16, 0, 64, 1023},
-       {k8_16, k10, 0, 64, 4095},
-       {k10, k8_16, 0, 512, 4095},
-       {k8_16, k8_16, 0, 256, 4095}},
-      {{k10, kMale, 0, 10, 255},
-       {kMale, k10, 0, 10, 255},
-       {k2, k2, '+', 16, 255},
-       {k10, kDuze, 0, 256, 4095},
-       {kDuze, k10, 0, 256, 4095},
-       {k8_16, k8_16, '-', 64, 4095},
-       {kInne, kInne, 0, 64, 4095},
-       {k10, kInne, 0, 4096, 65535},
-       {k8_16, k8_16, '?', 4096, 65535},
-       {kInne, kInne, 0, 4096, 65535}}};
+  static const std::vector<Miejsce> jeden = {
+      {k10, k2, 0, 2, 15},   {k2, k10, 0, 2, 15},   {k10, k2, 0, 8, 31},
+      {k2, k10, 0, 16, 63},  {k10, k2, 0, 16, 63},  {k2, k10, 0, 32, 127},
+      {k10, k2, 0, 32, 127}, {k2, k10, 0, 64, 255}, {k10, k2, 0, 128, 255},
+      {k2, k10, 0, 128, 255}};
+  static const std::vector<Miejsce> dwa = {
+      {k10, k2, 0, 8, 63},        {k2, k10, 0, 8, 63},
+      {k2, {8}, 0, 16, 511},      {{8}, k2, 0, 16, 511},
+      {k2, {16}, 0, 32, 1023},    {{16}, k2, 0, 32, 1023},
+      {k10, k8_16, 0, 64, 1023},  {k8_16, k10, 0, 64, 4095},
+      {k10, k8_16, 0, 512, 4095}, {k8_16, k8_16, 0, 256, 4095}};
   static const std::vector<Miejsce> pisemne = {
       {k2, k2, '+', 0, 255, true},        {k2, k2, '-', 0, 255, true},
       {k2, k2, '+', 0, 255, true},        {k2, k2, '-', 0, 255, true},
       {{8}, {8}, '+', 0, 4095, true},     {{8}, {8}, '-', 0, 4095, true},
       {{16}, {16}, '+', 0, 4095, true},   {{16}, {16}, '-', 0, 4095, true},
       {k8_16, k8_16, '?', 0, 4095, true}, {k8_16, k8_16, '?', 0, 4095, true}};
-  // Level 3, written arithmetic, came after 1.2.0's level 3, now level 4.
-  return poziom == 3 ? pisemne : plany[poziom == 4 ? 2 : poziom - 1];
+  // 1.2.0's level 3, now level 4, as written arithmetic came after it.
+  static const std::vector<Miejsce> cztery = {
+      {k10, kMale, 0, 10, 255},         {kMale, k10, 0, 10, 255},
+      {k2, k2, '+', 16, 255},           {k10, kDuze, 0, 256, 4095},
+      {kDuze, k10, 0, 256, 4095},       {k8_16, k8_16, '-', 64, 4095},
+      {kInne, kInne, 0, 64, 4095},      {k10, kInne, 0, 4096, 65535},
+      {k8_16, k8_16, '?', 4096, 65535}, {kInne, kInne, 0, 4096, 65535}};
+  const std::vector<Miejsce>* plany[] = {&jeden, &dwa, &pisemne, &cztery};
+  return *plany[poziom - 1];
 }
 
 // A number from `od` to `do_`: the generator's next 32 bits scaled in 64-bit
@@ -119,12 +106,8 @@ std::vector<std::int32_t> wartosci(const Zadanie& z) {
 // True when `a` and `b` share a value: an answer shown after one must not
 // give the other away, as 1011(2) to base 10 would 11(10) to base 2.
 bool wspolna_liczba(const Zadanie& a, const Zadanie& b) {
-  for (const std::int32_t x : wartosci(a)) {
-    for (const std::int32_t y : wartosci(b)) {
-      if (x == y) return true;
-    }
-  }
-  return false;
+  const std::vector<std::int32_t> x = wartosci(a), y = wartosci(b);
+  return std::find_first_of(x.begin(), x.end(), y.begin(), y.end()) != x.end();
 }
 
 // A task that cannot stand: X + X, or written arithmetic that neither
@@ -170,15 +153,9 @@ std::string po_kolumnie(const Zadanie& zadanie, char jak) {
   return zapis(odczyt(cyfry, sys).wartosc, sys);
 }
 
-std::int32_t wynik(const Zadanie& zadanie) {
-  switch (zadanie.dzialanie) {
-    case '+':
-      return zadanie.liczba + zadanie.druga;
-    case '-':
-      return zadanie.liczba - zadanie.druga;
-    default:
-      return zadanie.liczba;
-  }
+std::int32_t wynik(const Zadanie& z) {
+  if (z.dzialanie == 0) return z.liczba;
+  return z.dzialanie == '+' ? z.liczba + z.druga : z.liczba - z.druga;
 }
 
 std::string tresc(const Zadanie& zadanie) {

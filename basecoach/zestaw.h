@@ -1,6 +1,7 @@
 #ifndef BASECOACH_ZESTAW_H_
 #define BASECOACH_ZESTAW_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,6 +43,9 @@ std::vector<Zadanie> zestaw(int poziom, int numer);
 /// takes the second from the first, both modulo the base (nothing carried,
 /// nothing paid back); '|' takes the smaller from the larger.
 std::string po_kolumnie(const Zadanie& zadanie, char jak);
+
+/// How many bits a digit of base 8 or 16 stands for; 0 for another base.
+inline std::size_t bity(std::int32_t s) { return s == 8 ? 3 : s == 16 ? 4 : 0; }
 
 /// The value the answer to `zadanie` must have.
 std::int32_t wynik(const Zadanie& zadanie);

@@ -12,11 +12,10 @@ void parzysta(std::string bin) {
   if (bin.empty()) return;
   const char znak = bin.back();
   // "nie parzysta", in two words, is part of the fixed dialogue.
-  if (znak == '1') {
+  if (znak == '1')
     std::cout << "liczba nie parzysta\n";
-  } else if (znak == '0') {
+  else if (znak == '0')
     std::cout << "liczba parzysta\n";
-  }
 }
 
 void parzysta_ver2(std::string bin) {
@@ -31,8 +30,8 @@ void zadanie2(std::string liczba1, std::int32_t sys1, char dzialanie,
   const auto dec2 = static_cast<std::uint32_t>(radixval(liczba2, sys2));
   std::cout << liczba1 << etykieta(sys1) << dzialanie << liczba2
             << etykieta(sys2) << '=';
-  std::cout << jako_int32(dzialanie == '+' ? dec1 + dec2 : dec1 - dec2);
-  std::cout << "(10)\n";
+  std::cout << jako_int32(dzialanie == '+' ? dec1 + dec2 : dec1 - dec2)
+            << "(10)\n";
 }
 
 namespace {

@@ -29,12 +29,10 @@ void przy_wyjsciu() {
   if (utracone) std::_Exit(1);
 }
 
-void brak_pamieci() { przerwij("zabraklo pamieci komputera"); }
-
 }  // namespace
 
 void przygotuj_program() {
-  std::set_new_handler(brak_pamieci);
+  std::set_new_handler([] { przerwij("zabraklo pamieci komputera"); });
   std::atexit(przy_wyjsciu);
   przygotuj_strumienie();
 }

@@ -45,10 +45,9 @@ Liczba w_systemie(const Tekst& cyfry, const Tekst& sys) {
   if (baza.odmowa.powod != Powod::brak) return baza;
   const Odczyt odczytana = odczyt(cyfry.wartosc, baza.wartosc);
   if (odczytana.blad == BladOdczytu::brak) return {odczytana.wartosc};
-  const bool za_duza = odczytana.blad == BladOdczytu::za_duza;
   return {0,
-          {za_duza ? Powod::int32 : Powod::cyfra, cyfry.wartosc, "", 0, 0,
-           baza.wartosc, odczytana.pozycja}};
+          {odczytana.blad == BladOdczytu::za_duza ? Powod::int32 : Powod::cyfra,
+           cyfry.wartosc, "", 0, 0, baza.wartosc, odczytana.pozycja}};
 }
 
 std::string opis(const Odmowa& odmowa) {

@@ -1,4 +1,5 @@
 #include <cctype>
+#include <csignal>
 #include <cstdlib>
 #include <ios>
 #include <iostream>
@@ -49,9 +50,9 @@ bool pty(int nr) {
 // from the bytes that reach it: what the program writes there, and the echo
 // of what is typed, which a terminal shows before it hands the piece over.
 // True while nothing is followed.
-bool poczatek_linii = true;
-bool echo_terminala = false;  // typed input is echoed on that terminal
-bool wypisano = false;        // output reached it since input was last read
+// Typed input is echoed on that terminal (echo_terminala); output reached it
+// since input was last read (wypisano).
+bool poczatek_linii = true, echo_terminala = false, wypisano = false;
 
 // Passes every byte on to the stream buffer it wraps, noting whether it
 // ended a line.
@@ -100,7 +101,34 @@ class Wejscie : public std::streambuf {
   char bufor_[1 << 14];
 };
 
+// The line to write if interrupted, in one of two buffers, so that a signal
+// never finds it half written; -1 before there is one.
+char przerwanie[2][128];
+volatile std::sig_atomic_t ktora = -1, dlugosc[2];
+
+// Only what is safe in a signal handler: write, then end as interrupted.
+extern "C" void przerwano(int sygnal) {
+#ifdef _WIN32
+  if (ktora >= 0) _write(1, przerwanie[ktora], dlugosc[ktora]);
+  _exit(130);  // the default action would end with status 3
+#else
+  if (ktora >= 0) (void)!write(1, przerwanie[ktora], dlugosc[ktora]);
+  std::signal(sygnal, SIG_DFL);
+  std::raise(sygnal);
+#endif
+}
+
 }  // namespace
+
+void przy_przerwaniu(std::string_view linia) {
+  const int nowa = ktora == 0;
+  dlugosc[nowa] = static_cast<int>(linia.copy(przerwanie[nowa], 127));
+  std::signal(SIGINT, przerwano);
+#ifdef _WIN32
+  std::signal(SIGBREAK, przerwano);
+#endif
+  ktora = nowa;
+}
 
 bool nazwa_terminala(std::wstring_view nazwa) {
   const std::size_t kreska = nazwa.find(L'-');  // npos + 1 is 0

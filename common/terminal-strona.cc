@@ -132,4 +132,6 @@ void przygotuj_strumienie() {
 
 bool kursor_na_poczatku_linii() { return true; }
 
+void przy_przerwaniu(std::string_view) {}
+
 void czekaj_w_wlasnym_oknie() {}

@@ -46,6 +46,13 @@ void przygotuj_strumienie();
 /// True whenever nothing is followed: on the page, and into a file or pipe.
 bool kursor_na_poczatku_linii();
 
+/// Keeps `linia` (at most 127 bytes) to be written to standard output, once,
+/// if the program is interrupted (Ctrl+C; Ctrl+Break at a Windows console);
+/// it then ends as an interrupted program does (the shell sees status 130),
+/// with no "Blad: " line. Empty: nothing is written. On the web page it does
+/// nothing, as the page is not interrupted.
+void przy_przerwaniu(std::string_view linia);
+
 /// On Windows, when the console window was made for this program alone (a
 /// double click, not a command prompt) and both standard input and output are
 /// that console, asks for Enter on standard output and waits for it, so that

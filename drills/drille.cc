@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "wczytaj.h"
 #include "zapis.h"
@@ -12,16 +13,14 @@ namespace {
 
 constexpr const char* kPodajLiczbe = "Podaj liczbe dziesietna: ";
 
-void wypisz_wynik(std::int32_t pom, const std::string& tekst,
-                  std::int32_t sys) {
+void wypisz_wynik(std::int32_t pom, std::string_view tekst, std::int32_t sys) {
   std::cout << "liczba: " << pom << tekst << zapis(pom, sys) << "\n\n";
 }
 
 // The drill of one fixed base.
 void cwiczenie(const char* naglowek, std::int32_t sys, const char* tekst) {
   std::cout << naglowek;
-  const std::int32_t liczba = wczytaj_liczbe(kPodajLiczbe);
-  wypisz_wynik(liczba, tekst, sys);
+  wypisz_wynik(wczytaj_liczbe(kPodajLiczbe), tekst, sys);
 }
 
 }  // namespace
