@@ -96,11 +96,11 @@ std::string wyrazenie(const Wyrazy& wyrazy) {
   return litera ? cyfry + " = " + liczby : cyfry;
 }
 
-// A row of the columns: its label, then one cell a column, the cells
-// right-aligned to `n` columns.
-std::string wiersz(std::string etykieta, const std::string& komorki,
-                   std::size_t n) {
-  etykieta.resize(16 + 2 * (n - komorki.size()), ' ');
+// A row of the columns: the sign or a blank, then one cell a column, the
+// cells right-aligned to `n` columns; narrow, as a phone's screen is.
+std::string wiersz(char znak, const std::string& komorki, std::size_t n) {
+  std::string etykieta(2 + 2 * (n - komorki.size()), ' ');
+  etykieta[0] = znak;
   for (const char znak : komorki) etykieta += std::string(1, znak) + " ";
   return etykieta.substr(0, etykieta.find_last_not_of(' ') + 1);
 }
@@ -147,13 +147,13 @@ void kolumny(Linie& linie, const Zadanie& z) {
                       cyfra(roznica));
     }
   }
+  const char* nad = z.dzialanie == '+' ? "przeniesienia:" : "pozyczki:";
   if (gora.find_first_not_of(' ') != std::string::npos)
-    linie.push_back(
-        wiersz(z.dzialanie == '+' ? "przeniesienia:" : "pozyczki:", gora, n));
-  linie.push_back(wiersz("", a, n));
-  linie.push_back(wiersz(std::string(14, ' ') + z.dzialanie, b, n));
-  linie.push_back(std::string(16, ' ') + std::string(2 * n - 1, '-'));
-  linie.push_back(wiersz("", w, n));
+    linie.insert(linie.end(), {nad, wiersz(' ', gora, n)});
+  linie.push_back(wiersz(' ', a, n));
+  linie.push_back(wiersz(z.dzialanie, b, n));
+  linie.push_back("  " + std::string(2 * n - 1, '-'));
+  linie.push_back(wiersz(' ', w, n));
   linie.insert(linie.end(), kroki.begin(), kroki.end());
 }
 

@@ -18,7 +18,6 @@ TEST(RozwiazanieTest, Table) {
     Zadanie zadanie;
     std::vector<std::string> linie;
   };
-  const std::string kreska = std::string(16, ' ') + "---------";
   for (const Przypadek& p : std::initializer_list<Przypadek>{
            {{8, 0, 0, 2, 10}, {"1000(2) = 1*8 + 0*4 + 0*2 + 0*1 = 8"}},
            {{5, 0, 0, 2, 10}, {"101(2) = 1*4 + 0*2 + 1*1 = 4 + 1 = 5"}},
@@ -37,37 +36,31 @@ TEST(RozwiazanieTest, Table) {
            {{993, 0, 0, 16, 8},
             {"3E1(16) -> 0011 1110 0001 -> 001 111 100 001 -> 1741"}},
            {{11, 7, '+', 2, 2},
-            {"przeniesienia:  1 1 1 1", "                  1 0 1 1",
-             "              +     1 1 1", kreska, "                1 0 0 1 0",
+            {"przeniesienia:", "  1 1 1 1", "    1 0 1 1", "+     1 1 1",
+             "  ---------", "  1 0 0 1 0",
              "1 + 1 = 2 = 1*2 + 0: piszemy 0, przenosimy 1",
              "1 + 1 + 1 = 3 = 1*2 + 1: piszemy 1, przenosimy 1",
              "1 + 0 + 1 = 2 = 1*2 + 0: piszemy 0, przenosimy 1",
              "1 + 1 = 2 = 1*2 + 0: piszemy 0, przenosimy 1"}},
            {{1710, 303, '+', 8, 8},
-            {"przeniesienia:    1 1", "                3 2 5 6",
-             "              +   4 5 7", std::string(16, ' ') + "-------",
-             "                3 7 3 5",
-             "6 + 7 = 13 = 1*8 + 5: piszemy 5, przenosimy 1",
+            {"przeniesienia:", "    1 1", "  3 2 5 6", "+   4 5 7", "  -------",
+             "  3 7 3 5", "6 + 7 = 13 = 1*8 + 5: piszemy 5, przenosimy 1",
              "1 + 5 + 5 = 11 = 1*8 + 3: piszemy 3, przenosimy 1"}},
            {{2797, 2455, '+', 16, 16},
-            {"przeniesienia:  1 1 1", "                  A E D",
-             "              +   9 9 7", std::string(16, ' ') + "-------",
-             "                1 4 8 4",
+            {"przeniesienia:", "  1 1 1", "    A E D", "+   9 9 7", "  -------",
+             "  1 4 8 4",
              "D + 7 = 13 + 7 = 20 = 1*16 + 4: piszemy 4, przenosimy 1",
              "1 + E + 9 = 1 + 14 + 9 = 24 = 1*16 + 8: piszemy 8, przenosimy 1",
              "1 + A + 9 = 1 + 10 + 9 = 20 = 1*16 + 4: piszemy 4, przenosimy "
              "1"}},
            {{1710, 303, '-', 8, 8},
-            {"pozyczki:       2 1 4", "                3 2 5 6",
-             "              -   4 5 7", std::string(16, ' ') + "-------",
-             "                2 5 7 7",
+            {"pozyczki:", "  2 1 4", "  3 2 5 6", "-   4 5 7", "  -------",
+             "  2 5 7 7",
              "pozyczamy 1 z kolumny obok: 8 + 6 - 7 = 7, piszemy 7",
              "pozyczamy 1 z kolumny obok: 8 + 4 - 5 = 7, piszemy 7",
              "pozyczamy 1 z kolumny obok: 8 + 1 - 4 = 5, piszemy 5"}},
            {{3073, 452, '-', 16, 16},
-            {"pozyczki:       B F", "                C 0 1",
-             "              - 1 C 4", std::string(16, ' ') + "-----",
-             "                A 3 D",
+            {"pozyczki:", "  B F", "  C 0 1", "- 1 C 4", "  -----", "  A 3 D",
              "pozyczamy 1 z kolumny obok: 16 + 1 - 4 = 13, piszemy D"}}}) {
     EXPECT_EQ(rozwiazanie(p.zadanie), p.linie) << tresc(p.zadanie);
   }

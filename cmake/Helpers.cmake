@@ -114,6 +114,7 @@ endfunction()
 # case, in the other browsers the first, as the page is the same there.
 function(add_transcript_tests program)
   file(GLOB inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/cases/*.in)
+  list(FILTER inputs EXCLUDE REGEX "\\.typed\\.in$")
   foreach(input IN LISTS inputs)
     get_filename_component(name ${input} NAME_WE)
     add_transcript_test(${program} ${name})

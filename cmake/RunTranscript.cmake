@@ -15,7 +15,8 @@
 # web/test/uruchom.mjs), so a refused answer is asked again: a case that ends
 # at a refusal passes when the output and the "Blad: " line come as expected
 # and then the question once more (see typed_run_asked_again); it may also
-# end as a file's run does (the end of input ends either). name.typed.out,
+# end as a file's run does (the end of input ends either). name.typed.in is
+# what a person types where it differs from name.in; name.typed.out,
 # with name.typed.err and name.typed.rc, is what a typed run gives where it
 # differs more. No run into /dev/full then.
 
@@ -35,6 +36,9 @@ if(LAUNCHER)
 endif()
 if(NOT INPUT)
   set(INPUT ${CASE}.in)
+endif()
+if(TYPED AND EXISTS ${CASE}.typed.in)
+  set(INPUT ${CASE}.typed.in)
 endif()
 # typed_run_asked_again(var): var is true when the typed run went on where a
 # file's run ends: the expected output and "Blad: " line, then the question

@@ -50,8 +50,36 @@
     el('lista').insertBefore(akapit, el('lista').children[1]);
   }
 
-  // Appends text as text, never as markup: to the last block's text or, for
-  // standard error, to the last "blad" block while it is the last thing.
+  // A line of output that starts one on the screen in one of these gets its
+  // colour; the words stay, no byte is added.
+  const KOLORY = [
+    ['Dobrze.', 'dobrze'],
+    ['Zle.', 'zle'],
+    ['Nie liczy sie:', 'zle'],
+    ['Nic nie wpisano.', 'zle'],
+  ];
+
+  // Appends a line of output, or its start, to the last block: as text, or
+  // as a coloured span where it starts a line on the screen with a verdict.
+  function dopiszLinie(linia) {
+    const naPoczatku = poLinii;
+    const blok = doKawalka(linia);
+    const kolor = naPoczatku && KOLORY.find(([poczatek]) => linia.startsWith(poczatek));
+    if (kolor) {
+      const span = document.createElement('span');
+      span.className = kolor[1];
+      span.textContent = linia;
+      blok.append(span);
+    } else if (blok.lastChild && blok.lastChild.nodeType === Node.TEXT_NODE) {
+      blok.lastChild.appendData(linia);
+    } else {
+      blok.append(linia);
+    }
+  }
+
+  // Appends text as text, never as markup: to the last block, a line at a
+  // time or, for standard error, to the last "blad" block while it is the
+  // last thing.
   function dopisz(nr, tekst) {
     if (!tekst) return;
     const ostatni = ekran.lastChild;
@@ -64,17 +92,9 @@
         blok.textContent = tekst;
         ekran.append(blok);
       }
+      poLinii = true;
     } else {
-      // A full block takes the text up to its first line end, the next
-      // block the rest.
-      const podzial = wKawalku >= WEZEL && !poLinii ? tekst.indexOf('\n') + 1 : 0;
-      for (const czesc of [tekst.slice(0, podzial), tekst.slice(podzial)]) {
-        if (!czesc) continue;
-        const blok = doKawalka(czesc);
-        const tekstowy = blok.lastChild;
-        if (tekstowy && tekstowy.nodeType === Node.TEXT_NODE) tekstowy.appendData(czesc);
-        else blok.append(czesc);
-      }
+      for (const linia of tekst.match(/[^\n]*\n|[^\n]+$/g)) dopiszLinie(linia);
     }
     przewin();
   }

@@ -36,7 +36,7 @@ const sprawdzenia = {
     await nacisnij(karta, 'Control+D');
     const { out } = await koniec(karta);
     assert.match(out, /liczba \(2\): <b>1<\/b> to /);
-    assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad, .kawalek')).length), 0);
+    assert.equal(await karta.$$eval('#ekran *', (e) => e.filter((x) => !x.matches('kbd, .blad, .kawalek, .dobrze, .zle')).length), 0);
   },
 
   // Ctrl+D in the empty field is the end of input, as at a console; once
@@ -179,17 +179,19 @@ const sprawdzenia = {
   },
 
   // axe-core finds no serious or critical issue on the start page or in a
-  // running program, in light and dark mode; at 360 px nothing scrolls
-  // sideways, however long the output.
+  // running program, basecoach's verdicts in colour among them, in light and
+  // dark mode; at 360 px nothing scrolls sideways, however long the output.
   async dostepnosc(przegladarka, nazwa) {
     const axe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     // Only chromium can be told to prefer the dark scheme.
     for (const colorScheme of nazwa === 'chromium' ? ['light', 'dark'] : [undefined]) {
-      for (const program of ['', 'radixval']) {
+      for (const program of ['', 'radixval', 'basecoach']) {
         const { karta } = await strona(przegladarka, folder, program, { colorScheme, viewport: { width: 360, height: 640 } });
-        if (program) {
-          await wpisz(karta, '1'.repeat(300));
-          await wpisz(karta, '9');
+        const odpowiedzi = { radixval: ['1'.repeat(300), '9'], basecoach: ['1', '1', '11', '?', 'x', '0', ''] };
+        for (const odpowiedz of odpowiedzi[program] ?? []) await wpisz(karta, odpowiedz);
+        if (program === 'basecoach') {
+          await poczekaj(karta);
+          assert.equal(await karta.$$eval('#ekran .dobrze, #ekran .zle', (e) => e.map((x) => x.className).join(' ')), 'dobrze zle zle');
         }
         // Evaluated by the driver, which the page's policy does not govern.
         await karta.evaluate(axe);
