@@ -3,12 +3,10 @@
 #         [-DSHOWS=text] [-DSTATUS=n] [-DTYPED=ON|PASTED] [-DREDIRECT=text]
 #         -P RunOnTerminal.cmake
 # Standard error is the same terminal; standard input is INPUT, or with TYPED
-# the terminal too, where wpisz.sh types INPUT as a person does (PASTED: all
-# of it at once, as a paste). REDIRECT is
-# shell redirection after the program, such as ">/dev/null". ESCAPES says
+# the terminal, where wpisz.sh types INPUT as a person does (PASTED: all at
+# once). REDIRECT follows the program, such as ">/dev/null". ESCAPES says
 # whether an ESC byte may reach the terminal; SHOWS is a text the screen must
-# show, where "\n" stands for a line end. The program must end with STATUS
-# (0 when not given); script(1) ends the input where INPUT ends.
+# show ("\n" a line end). The program must end with STATUS (0 if not given).
 
 # The shell would only say "not found", which shows no ESC byte either.
 if(NOT EXISTS "${PROGRAM}")

@@ -11,14 +11,12 @@
 # Where /dev/full exists the case is run once more with standard output sent
 # there: output that cannot be written must end in status 1 and one "Blad: "
 # line (the read's own line, where the case expects a failed read).
-# -DTYPED=ON: the launcher types the input as a person does (the page, with
-# web/test/uruchom.mjs), so a refused answer is asked again: a case that ends
-# at a refusal passes when the output and the "Blad: " line come as expected
-# and then the question once more (see typed_run_asked_again); it may also
-# end as a file's run does (the end of input ends either). name.typed.in is
-# what a person types where it differs from name.in; name.typed.out,
-# with name.typed.err and name.typed.rc, is what a typed run gives where it
-# differs more. No run into /dev/full then.
+# -DTYPED=ON: the launcher types the input (name.typed.in where it differs)
+# as a person does (the page, with web/test/uruchom.mjs), so a refused answer
+# is asked again: a case that ends at a refusal passes when the output and
+# the "Blad: " line come as expected and then the question once more
+# (typed_run_asked_again), or as a file's run ends. name.typed.out (.err,
+# .rc) is a typed run's where it differs more. No run into /dev/full then.
 
 # Today's policies: a quoted string is never taken for a variable's name.
 cmake_minimum_required(VERSION 3.25)
