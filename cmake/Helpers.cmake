@@ -46,8 +46,7 @@ function(add_unit_test name)
 endfunction()
 
 # The tests that run the programs carry the label "programs" and can run them
-# from any folder instead, such as an unpacked package, with nothing built
-# (README.md shows the two commands):
+# from another folder, such as an unpacked package, with nothing built:
 # PROGRAMS_DIR       the folder; empty: the programs this build makes
 # PROGRAMS_SUFFIX    what their file names end in there, such as .exe
 # PROGRAMS_LAUNCHER  what runs them, such as wine; the terminal tests are left
