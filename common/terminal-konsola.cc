@@ -107,10 +107,9 @@ char przerwanie[2][128];
 volatile std::sig_atomic_t ktora = -1, dlugosc[2];
 
 // Only what is safe in a signal handler: write, then end as interrupted.
-extern "C" void przerwano(int sygnal) {
+extern "C" void przerwano([[maybe_unused]] int sygnal) {
 #ifdef _WIN32
   if (ktora >= 0) _write(1, przerwanie[ktora], dlugosc[ktora]);
-  (void)sygnal;
   _exit(130);  // the default action would end with status 3
 #else
   if (ktora >= 0) (void)!write(1, przerwanie[ktora], dlugosc[ktora]);
