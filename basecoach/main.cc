@@ -3,5 +3,5 @@
 
 int main() {
   przygotuj_program();
-  return basecoach::trening();
+  return basecoach::lekcja();
 }

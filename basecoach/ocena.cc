@@ -69,19 +69,16 @@ Sprawdzenie sprawdz(std::string_view odpowiedz, const Zadanie& zadanie) {
   const std::string podstawa = etykieta(sys);
   std::string_view cyfry = odpowiedz;
   if (cyfry.size() >= podstawa.size() &&
-      cyfry.substr(cyfry.size() - podstawa.size()) == podstawa) {
+      cyfry.substr(cyfry.size() - podstawa.size()) == podstawa)
     cyfry.remove_suffix(podstawa.size());
-  }
-  const auto obca =
+  // The first character that is no digit; cyfry is the answer's beginning.
+  const auto obca = static_cast<std::size_t>(
       std::find_if(odpowiedz.begin(), odpowiedz.end(),
-                   [](char znak) { return wartosc_cyfry(znak) < 0; });
-  if (cyfry.empty() || std::any_of(cyfry.begin(), cyfry.end(), [](char znak) {
-        return wartosc_cyfry(znak) < 0;
-      })) {
+                   [](char znak) { return wartosc_cyfry(znak) < 0; }) -
+      odpowiedz.begin());
+  if (cyfry.empty() || obca < cyfry.size())
     return {Ocena::nie_liczy_sie, 0,
-            obca == odpowiedz.end() ? odpowiedz.npos
-                                    : std::size_t(obca - odpowiedz.begin())};
-  }
+            obca == odpowiedz.size() ? odpowiedz.npos : obca};
   const Odczyt liczba = odczyt(cyfry, sys);
   if (liczba.blad == BladOdczytu::zla_cyfra)
     return {Ocena::obca_cyfra, znaki[wartosc_cyfry(cyfry[liczba.pozycja])]};

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "kod.h"
 #include "koniec.h"
 #include "ocena.h"
 #include "rozwiazanie.h"
@@ -52,6 +53,7 @@ std::string nie_liczy_sie(const std::string& odpowiedz, std::size_t pozycja,
 // 2", the line an interrupt writes kept as it changes.
 struct Wynik {
   int dobrze = 0, zadane = 0, podpowiedzi = 0;
+  unsigned ktore = 0;  // bit i: task i + 1 right
   std::string tekst() const {
     return "Wynik: " + std::to_string(dobrze) + " z " + std::to_string(zadane) +
            (podpowiedzi ? ", podpowiedzi: " + std::to_string(podpowiedzi) : "");
@@ -60,20 +62,26 @@ struct Wynik {
 };
 
 // Asks for an answer to `zadanie` until one counts and shows its verdict,
-// with a hint for each "?"; hands back whether it was right, or the refusal
-// that ended the input.
-Wczytane<bool> odpowiedz(const Zadanie& zadanie, Wynik& punkty) {
+// with a hint for each "?" (in a test, neither: "Przyjeto."); hands back
+// whether it was right, or the refusal that ended the input.
+Wczytane<bool> odpowiedz(const Zadanie& zadanie, Wynik& punkty, bool test) {
   const std::int32_t sys = zadanie.na;
   for (;;) {
     const Tekst linia = wczytaj_linie("Odpowiedz: ");
     if (linia.odmowa.powod != Powod::brak) return {false, linia.odmowa};
     if (linia.wartosc == "?") {
-      std::cout << podpowiedz(zadanie) << '\n';
-      ++punkty.podpowiedzi;
+      std::cout << (test ? "W sprawdzianie nie ma podpowiedzi."
+                         : podpowiedz(zadanie))
+                << '\n';
+      punkty.podpowiedzi += !test;
       punkty.zapamietaj();
       continue;
     }
     const Sprawdzenie ocena = sprawdz(linia.wartosc, zadanie);
+    if (test && ocena.ocena != Ocena::nie_liczy_sie) {
+      std::cout << "Przyjeto.\n";
+      return {ocena.ocena == Ocena::dobrze};
+    }
     switch (ocena.ocena) {
       case Ocena::dobrze:
         std::cout << "Dobrze.\n";
@@ -101,17 +109,34 @@ Wczytane<bool> odpowiedz(const Zadanie& zadanie, Wynik& punkty) {
 
 }  // namespace
 
-int trening() {
-  std::cout << "Trening: zamiana liczb miedzy systemami liczbowymi.\n"
-               "Poziom 1: systemy o podstawie 2 i 10, liczby od 1 do 255.\n"
+int poziom() {
+  std::cout << "Poziom 1: systemy o podstawie 2 i 10, liczby od 1 do 255.\n"
                "Poziom 2: systemy o podstawie 2, 8, 10 i 16, liczby od 1 do "
                "4095.\n"
                "Poziom 3: dodawanie i odejmowanie pisemne w systemach o "
                "podstawie 2, 8 i 16, liczby do 4095.\n"
                "Poziom 4: systemy o podstawie od 2 do 16, liczby od 1 do "
                "65535, dodawanie i odejmowanie.\n";
-  const std::int32_t poziom =
-      wczytaj_z_linii("Podaj poziom (1-4): ", "poziom", 1, 4);
+  return wczytaj_z_linii("Podaj poziom (1-4): ", "poziom", 1, 4);
+}
+
+int lekcja() {
+  std::cout << "Co robimy?\n1 = trening\n2 = sprawdzian\n3 = karta pracy (dla "
+               "nauczyciela)\n4 = wyniki klasy (dla nauczyciela)\n";
+  const int wybor = wczytaj_z_linii("Wybierz (1-4): ", "wybor", 1, 4);
+  if (wybor == 3) return karta_pracy();
+  return wybor == 4 ? wyniki_klasy() : trening(wybor == 2);
+}
+
+int trening(bool test) {
+  std::cout << (test ? "Sprawdzian: bez podpowiedzi i bez ocen; na koncu "
+                       "wynik i kod.\n"
+                     : "Trening: zamiana liczb miedzy systemami liczbowymi.\n");
+  const int dziennik =
+      test ? wczytaj_z_linii(
+                 "Twoj numer w dzienniku (1-99): ", "numer w dzienniku", 1, 99)
+           : 0;
+  const int poziom_zestawu = poziom();
   std::int32_t numer = wczytaj_z_linii(
       "Podaj numer zestawu (1-9999, 0 = losowy): ", "numer zestawu", 0, 9999);
   if (numer == 0) {
@@ -119,17 +144,18 @@ int trening() {
     std::cout << "Losowy zestaw: " << numer << '\n';
   }
   Wynik punkty;
-  for (const Zadanie& zadanie : zestaw(poziom, numer)) {
+  for (const Zadanie& zadanie : zestaw(poziom_zestawu, numer, dziennik)) {
     std::cout << "\nZadanie " << punkty.zadane + 1 << " z " << kZadan << ": "
               << tresc(zadanie) << '\n';
     punkty.zapamietaj();
-    Wczytane<bool> werdykt = odpowiedz(zadanie, punkty);
+    Wczytane<bool> werdykt = odpowiedz(zadanie, punkty, dziennik);
     const bool jest = werdykt.odmowa.powod == Powod::brak;
+    punkty.ktore |= unsigned{werdykt.wartosc} << punkty.zadane;
     punkty.dobrze += werdykt.wartosc;
     punkty.zadane += jest;
     punkty.zapamietaj();
     // Where a person reads, the working of a wrong answer stays in sight.
-    if (jest && !werdykt.wartosc && punkty.zadane < kZadan &&
+    if (jest && !werdykt.wartosc && !dziennik && punkty.zadane < kZadan &&
         wpisuje_czlowiek())
       werdykt.odmowa =
           wczytaj_linie("Nacisnij Enter, aby przejsc dalej.").odmowa;
@@ -140,8 +166,14 @@ int trening() {
   }
   przy_przerwaniu("");
   std::cout << "\n"
-            << punkty.tekst() << ". Poziom " << poziom << ", zestaw " << numer
-            << ".\n";
+            << punkty.tekst() << ". Poziom " << poziom_zestawu << ", zestaw "
+            << numer
+            << (dziennik ? ", numer " + std::to_string(dziennik) +
+                               ".\nKod dla nauczyciela: " +
+                               zakoduj({dziennik, poziom_zestawu, numer,
+                                        punkty.ktore})
+                         : ".")
+            << '\n';
   return 0;
 }
 

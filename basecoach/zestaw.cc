@@ -119,10 +119,12 @@ bool odrzucone(const Zadanie& z, const Miejsce& m) {
 
 }  // namespace
 
-std::vector<Zadanie> zestaw(int poziom, int numer) {
+std::vector<Zadanie> zestaw(int poziom, int numer, int dziennik) {
   // Level 4 keeps the seeds of 1.2.0's level 3, and so its sets.
-  constexpr std::uint32_t kZiarna[] = {10000, 20000, 40000, 30000};
-  std::mt19937 g(kZiarna[poziom - 1] + static_cast<std::uint32_t>(numer));
+  constexpr int kZiarna[] = {10000, 20000, 40000, 30000};
+  const int ziarno =
+      dziennik ? 100000 * dziennik + 10000 * poziom : kZiarna[poziom - 1];
+  std::mt19937 g(static_cast<std::uint32_t>(ziarno + numer));
   std::vector<Zadanie> zadania;
   for (const Miejsce& miejsce : plan(poziom)) {
     Zadanie zadanie = losuj(g, miejsce);

@@ -35,8 +35,10 @@ struct Zadanie {
 /// easier ones first, every value from 1 to the level's largest. A task's
 /// values are its number, its result and, for a sum or a difference, its
 /// second number, which differs from the first: no value is in two tasks.
-/// The same on every platform.
-std::vector<Zadanie> zestaw(int poziom, int numer);
+/// With `dziennik` (a learner's number, 1 to 99) a test's tasks of the same
+/// kinds, seeded with 100000 * dziennik + 10000 * poziom + numer, which no
+/// practice set shares. The same on every platform.
+std::vector<Zadanie> zestaw(int poziom, int numer, int dziennik = 0);
 
 /// The digits of a sum or a difference written column by column in its
 /// base, without leading zeros: `jak` '+' adds each column's digits, '-'
