@@ -37,11 +37,10 @@ std::uint32_t skrot(const Wynik_testu& w) {
 }  // namespace
 
 std::string zakoduj(const Wynik_testu& w) {
-  const std::uint64_t bity =
-      (std::uint64_t{static_cast<unsigned>(w.numer) << 2 | (w.poziom - 1)}
-           << 44 |
-       std::uint64_t{static_cast<unsigned>(w.zestaw) << 10 | w.dobre} << 20 |
-       skrot(w));
+  std::uint64_t bity = static_cast<unsigned>(w.numer * 4 + w.poziom - 1);
+  bity = ((bity << 14 | static_cast<unsigned>(w.zestaw)) << 10 | w.dobre)
+             << 20 |
+         skrot(w);
   std::string kod;
   unsigned reszta = 0;
   for (int i = 10; i >= 0; --i) {
@@ -55,7 +54,8 @@ std::string zakoduj(const Wynik_testu& w) {
 
 std::optional<Wynik_testu> odkoduj(std::string_view kod) {
   std::string symbole(kod);
-  if (kod.size() == 14 && kod[4] == '-' && kod[9] == '-')
+  // Dashes, or the blanks a learner may write for them, between the groups.
+  if (kod.size() == 14 && kod[4] == kod[9] && (kod[4] == '-' || kod[4] == ' '))
     symbole.erase(9, 1).erase(4, 1);
   if (symbole.size() != 12) return std::nullopt;
   std::uint64_t bity = 0;

@@ -1,12 +1,12 @@
 // The teacher's two choices: a worksheet with its key, and the class's
 // results from the codes of a test.
+#include <array>
 #include <iomanip>
 #include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "kod.h"
 #include "koniec.h"
@@ -50,7 +50,7 @@ int karta_pracy() {
     int i = 0;
     for (const Zadanie& z : zestaw(poziom_kart, numer)) {
       std::cout << "\nZadanie " << ++i << " z " << kZadan << ": " << tresc(z)
-                << "\nOdpowiedz: ______________\n\n\n\n\n";
+                << "\nOdpowiedz: ______________\n\n\n";
       klucz << "\nZadanie " << i << ": " << z_podstawa(wynik(z), z.na) << '\n';
       for (const std::string& krok : rozwiazanie(z))
         klucz << "  " << krok << '\n';
@@ -69,7 +69,9 @@ int wyniki_klasy() {
     const Tekst linia = wczytaj_linie("");
     if (linia.odmowa.powod == Powod::koniec) break;
     if (linia.odmowa.powod != Powod::brak) przerwij(opis(linia.odmowa));
-    if (linia.wartosc == "koniec" || linia.wartosc == "KONIEC") break;
+    if (linia.wartosc == "koniec" || linia.wartosc == "Koniec" ||
+        linia.wartosc == "KONIEC")
+      break;
     if (linia.wartosc.empty()) continue;
     const auto wynik = odkoduj(linia.wartosc);
     if (!wynik) {
@@ -79,11 +81,10 @@ int wyniki_klasy() {
     }
   }
   // For each level: how many got each task wrong, then how many took it.
-  std::map<int, std::vector<int>> zle;
+  std::map<int, std::array<int, kZadan + 1>> zle;
   std::cout << "\nnr  poziom  zestaw  wynik  zle zadania\n";
   for (const auto& [numer, w] : wyniki) {
-    std::vector<int>& licznik = zle[w.poziom];
-    licznik.resize(kZadan + 1);
+    std::array<int, kZadan + 1>& licznik = zle[w.poziom];
     ++licznik[kZadan];
     std::string ktore;
     int dobrze = kZadan;

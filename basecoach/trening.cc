@@ -129,8 +129,8 @@ int lekcja() {
 }
 
 int trening(bool test) {
-  std::cout << (test ? "Sprawdzian: bez podpowiedzi i bez ocen; na koncu "
-                       "wynik i kod.\n"
+  std::cout << (test ? "Sprawdzian: bez podpowiedzi; wynik i kod dopiero na "
+                       "koncu.\n"
                      : "Trening: zamiana liczb miedzy systemami liczbowymi.\n");
   const int dziennik =
       test ? wczytaj_z_linii(
