@@ -41,6 +41,7 @@
   function pokaz(lista) {
     el('lista').hidden = !lista;
     el('program').hidden = lista;
+    el('drukuj').hidden = lista;
   }
 
   function uwaga(tekst) {
@@ -59,9 +60,26 @@
     ['Nic nie wpisano.', 'zle'],
   ];
 
+  // A form feed starts a page: a block of its own, ruled off on the screen
+  // and on a new sheet in print, which leaves out what came before the
+  // first one. The character stays in the text, hidden.
+  function nowaStrona() {
+    if (!ekran.querySelector('.strona')) {
+      for (const blok of ekran.children) blok.classList.add('przed');
+    }
+    kawalek = null;
+    const blok = doKawalka('\f');
+    const znak = document.createElement('span');
+    znak.textContent = '\f';
+    blok.classList.add('strona');
+    blok.append(znak);
+    poLinii = true;
+  }
+
   // Appends a line of output, or its start, to the last block: as text, or
   // as a coloured span where it starts a line on the screen with a verdict.
   function dopiszLinie(linia) {
+    if (linia === '\f') return nowaStrona();
     const naPoczatku = poLinii;
     const blok = doKawalka(linia);
     const kolor = naPoczatku && KOLORY.find(([poczatek]) => linia.startsWith(poczatek));
@@ -94,7 +112,7 @@
       }
       poLinii = true;
     } else {
-      for (const linia of tekst.match(/[^\n]*\n|[^\n]+$/g)) dopiszLinie(linia);
+      for (const linia of tekst.match(/\f|[^\f\n]*\n|[^\f\n]+/g)) dopiszLinie(linia);
     }
     przewin();
   }
@@ -337,6 +355,31 @@
   el('koniec-danych').addEventListener('click', zakonczDane);
   el('od-nowa').addEventListener('click', () => uruchom(location.hash.slice(1)));
   window.addEventListener('hashchange', trasa);
+  // The print layout is the style sheet's: the output alone.
+  el('drukuj').addEventListener('click', () => window.print());
+
+  // Big text for a projector doubles every size on the screen; the browser
+  // remembers it, a setting of the display, where it keeps anything.
+  const DUZY = 'liczby-duzy-tekst';
+  function duzyTekst(wlaczony) {
+    document.documentElement.classList.toggle('duzy-tekst', wlaczony);
+    el('duzy-tekst').setAttribute('aria-pressed', wlaczony);
+  }
+  el('duzy-tekst').addEventListener('click', () => {
+    const wlaczony = !document.documentElement.classList.contains('duzy-tekst');
+    duzyTekst(wlaczony);
+    try {
+      localStorage.setItem(DUZY, wlaczony ? '1' : '');
+    } catch {
+      // Kept for this visit only: the browser keeps nothing for the page.
+    }
+  });
+  try {
+    duzyTekst(localStorage.getItem(DUZY) === '1');
+  } catch {
+    // As above.
+  }
+  el('narzedzia').hidden = false;
 
   el('bez-skryptu').remove();
   if (typeof WebAssembly !== 'object' || typeof Liczby !== 'function') {

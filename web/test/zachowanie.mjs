@@ -5,6 +5,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import { createRequire } from 'node:module';
 import { polacz, rozlacz, strona, wyjscie, poczekaj, nacisnij, wpisz as wyslij, wszystkieUwagi } from './przegladarka.mjs';
 
@@ -26,6 +27,28 @@ function wklej(pole, tekst) {
   const zdarzenie = new ClipboardEvent('paste', { bubbles: true, cancelable: true });
   Object.defineProperty(zdarzenie, 'clipboardData', { value: { getData: () => tekst } });
   pole.dispatchEvent(zdarzenie);
+}
+
+// Run in the page: the style sheet's print rules made to hold on the screen,
+// as only chromium emulates print media.
+function naDruk() {
+  for (const r of document.styleSheets[0].cssRules) if (r.media?.mediaText === 'print') r.media.mediaText = 'all';
+}
+
+// The page's folder below /strona/ on a plain server, each request's address
+// in `zadane`.
+async function serwuj(zadane = []) {
+  const typy = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' };
+  const serwer = http.createServer((z, o) => {
+    zadane.push(z.url);
+    const nazwa = /^\/strona\/([\w.-]*)$/.exec(new URL(z.url, 'http://x').pathname)?.[1];
+    const plik = path.join(folder, nazwa || 'index.html');
+    const znany = nazwa !== undefined && typy[path.extname(plik)] && fs.existsSync(plik);
+    o.writeHead(znany ? 200 : 404, znany ? { 'Content-Type': typy[path.extname(plik)] } : {});
+    o.end(znany ? fs.readFileSync(plik) : undefined);
+  });
+  await new Promise((r) => serwer.listen(0, '127.0.0.1', r));
+  return { serwer, adres: `http://127.0.0.1:${serwer.address().port}/strona/` };
 }
 
 const sprawdzenia = {
@@ -85,8 +108,7 @@ const sprawdzenia = {
     // Nor where the program answers each of 10,000 lines: all of them are
     // read and answered, on screen within a second.
     const { karta: trzecia } = await strona(przegladarka, folder, 'basecoach');
-    await wpisz(trzecia, '1');
-    await wpisz(trzecia, '1');
+    for (const wybor of ['1', '1', '1']) await wpisz(trzecia, wybor);
     await poczekaj(trzecia);
     await trzecia.evaluate(`window.wklej = ${wklej}`);
     const odpowiedzi = await trzecia.$eval('#wejscie', async (pole) => {
@@ -154,18 +176,9 @@ const sprawdzenia = {
   // outside its folder (no /favicon.ico either) and logs nothing.
   async zadania(przegladarka) {
     const zadane = [];
-    const typy = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.svg': 'image/svg+xml' };
-    const serwer = http.createServer((z, o) => {
-      zadane.push(z.url);
-      const nazwa = /^\/strona\/([\w.-]*)$/.exec(new URL(z.url, 'http://x').pathname)?.[1];
-      const plik = path.join(folder, nazwa || 'index.html');
-      const znany = nazwa !== undefined && typy[path.extname(plik)] && fs.existsSync(plik);
-      o.writeHead(znany ? 200 : 404, znany ? { 'Content-Type': typy[path.extname(plik)] } : {});
-      o.end(znany ? fs.readFileSync(plik) : undefined);
-    });
-    await new Promise((r) => serwer.listen(0, '127.0.0.1', r));
+    const { serwer, adres } = await serwuj(zadane);
     try {
-      const { karta, uwagi } = await strona(przegladarka, `http://127.0.0.1:${serwer.address().port}/strona/`);
+      const { karta, uwagi } = await strona(przegladarka, adres);
       await karta.click('a[href="#pairops"]');
       await wpisz(karta, '7');
       await wpisz(karta, '2');
@@ -178,16 +191,73 @@ const sprawdzenia = {
     }
   },
 
+  // A worksheet prints from its first form feed on, each further one
+  // starting an A4 page, without the dialogue before it or the controls.
+  // Each part takes the pages its lines fill, measured with the print rules
+  // on the screen at the width of the page; served, as chromium hides the
+  // style sheet's rules from a page opened from disk. Output without a form
+  // feed prints whole, but for the typed answers.
+  async druk(przegladarka) {
+    const { serwer, adres } = await serwuj();
+    try {
+      const { karta } = await strona(przegladarka, adres, 'basecoach');
+      for (const linia of ['3', '1', '25', '26']) await wpisz(karta, linia);
+      await poczekaj(karta);
+      const { out } = await wyjscie(karta);
+      const pdf = Buffer.from(await karta.pdf({ format: 'A4' }));
+      // Its page objects, Firefox's in compressed object streams.
+      const obiekty = [...pdf.toString('latin1').matchAll(/(?<!end)stream\r?\n/g)].map((m) => {
+        try {
+          return zlib.inflateSync(pdf.subarray(m.index + m[0].length)).toString('latin1');
+        } catch {
+          return '';
+        }
+      });
+      const strony = [pdf.toString('latin1'), ...obiekty].join('').match(/\/Type\s*\/Page\b/g).length;
+      await karta.evaluate(naDruk);
+      const druk = await karta.evaluate(() => {
+        const regula = [...document.styleSheets[0].cssRules].find((r) => r instanceof CSSPageRule);
+        const { marginTop, marginRight, marginBottom, marginLeft } = regula.style;
+        // An A4 page within its margins, its height measured as a width.
+        document.body.style.width = `calc(297mm - ${marginTop} - ${marginBottom})`;
+        const wysokosc = document.body.getBoundingClientRect().width;
+        document.body.style.width = `calc(210mm - ${marginLeft} - ${marginRight})`;
+        const ekran = document.getElementById('ekran');
+        const linia = parseFloat(getComputedStyle(ekran).lineHeight);
+        const naStrone = Math.floor(wysokosc / linia);
+        const granice = [...ekran.querySelectorAll('.strona')].map((e) => e.getBoundingClientRect().top);
+        granice.push(ekran.getBoundingClientRect().bottom);
+        const czesci = granice.slice(1).map((dol, i) => Math.ceil(Math.round((dol - granice[i]) / linia) / naStrone));
+        return { czesci, tekst: document.body.innerText };
+      });
+      // Group A's sheet, group B's and the key.
+      assert.equal(druk.czesci.length, 3);
+      assert.equal(strony, druk.czesci.reduce((a, b) => a + b), `parts of ${druk.czesci} pages`);
+      assert.equal(druk.tekst.replace(/\s/g, ''), out.slice(out.indexOf('\f')).replace(/\s/g, ''));
+      const { karta: druga } = await strona(przegladarka, adres, 'pairops');
+      await wpisz(druga, '7');
+      await wpisz(druga, '2');
+      await poczekaj(druga);
+      await druga.evaluate(naDruk);
+      const tekst = await druga.evaluate(() => document.body.innerText);
+      assert.equal(tekst.replace(/\s/g, ''), (await wyjscie(druga)).out.replace(/\s/g, ''));
+    } finally {
+      serwer.close();
+    }
+  },
+
   // axe-core finds no serious or critical issue on the start page or in a
   // running program, basecoach's verdicts in colour among them, in light and
-  // dark mode; at 360 px nothing scrolls sideways, however long the output.
+  // dark mode, with "Duży tekst" off and on (switched from the keyboard,
+  // and remembered); at 360 px nothing scrolls sideways, however long the
+  // output.
   async dostepnosc(przegladarka, nazwa) {
     const axe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
     // Only chromium can be told to prefer the dark scheme.
     for (const colorScheme of nazwa === 'chromium' ? ['light', 'dark'] : [undefined]) {
       for (const program of ['', 'radixval', 'basecoach']) {
         const { karta } = await strona(przegladarka, folder, program, { colorScheme, viewport: { width: 360, height: 640 } });
-        const odpowiedzi = { radixval: ['1'.repeat(300), '9'], basecoach: ['1', '1', '11', '?', 'x', '0', ''] };
+        const odpowiedzi = { radixval: ['1'.repeat(300), '9'], basecoach: ['1', '1', '1', '11', '?', 'x', '0', ''] };
         for (const odpowiedz of odpowiedzi[program] ?? []) await wpisz(karta, odpowiedz);
         if (program === 'basecoach') {
           await poczekaj(karta);
@@ -195,12 +265,21 @@ const sprawdzenia = {
         }
         // Evaluated by the driver, which the page's policy does not govern.
         await karta.evaluate(axe);
-        // Without preloading, which would fetch the style sheet against the
-        // page's policy.
-        const wyniki = await karta.evaluate(async () => (await window.axe.run(document, { preload: false })).violations);
-        const powazne = wyniki.filter((w) => ['serious', 'critical'].includes(w.impact));
-        assert.deepEqual(powazne.map((w) => `${colorScheme} ${program || 'list'}: ${w.id}: ${w.nodes.map((n) => n.target).join(' ')}`), []);
-        assert.ok(await karta.evaluate(() => document.documentElement.scrollWidth <= 360), `${program || 'list'} scrolls sideways at 360 px`);
+        for (const duzy of [false, true]) {
+          const gdzie = `${colorScheme} ${program || 'list'}${duzy ? ' big' : ''}`;
+          if (duzy) {
+            await karta.focus('#duzy-tekst');
+            await karta.keyboard.press('Enter');
+          }
+          // Without preloading, which would fetch the style sheet against
+          // the page's policy.
+          const wyniki = await karta.evaluate(async () => (await window.axe.run(document, { preload: false })).violations);
+          const powazne = wyniki.filter((w) => ['serious', 'critical'].includes(w.impact));
+          assert.deepEqual(powazne.map((w) => `${gdzie}: ${w.id}: ${w.nodes.map((n) => n.target).join(' ')}`), []);
+          assert.ok(await karta.evaluate(() => document.documentElement.scrollWidth <= 360), `${gdzie} scrolls sideways at 360 px`);
+        }
+        if (!program) await karta.reload();
+        assert.equal(await karta.$eval('#duzy-tekst', (b) => b.getAttribute('aria-pressed')), 'true');
       }
     }
   },
