@@ -61,16 +61,14 @@ int karta_pracy() {
 }
 
 int wyniki_klasy() {
-  std::cout << "Wpisz albo wklej kody uczniow, jeden w wierszu. Na koniec "
-               "wpisz koniec.\n";
+  std::cout << "Wklej kody uczniow, jeden w wierszu; na koniec wpisz koniec.\n";
   std::multimap<int, Wynik_testu> wyniki;  // a number's codes as they came
   std::set<std::string> kody;
+  Tekst linia;  // the last, whose refusal, after the table, ends the run
   for (int wiersz = 1;; ++wiersz) {
-    const Tekst linia = wczytaj_linie("");
-    if (linia.odmowa.powod == Powod::koniec) break;
-    if (linia.odmowa.powod != Powod::brak) przerwij(opis(linia.odmowa));
-    if (linia.wartosc == "koniec" || linia.wartosc == "Koniec" ||
-        linia.wartosc == "KONIEC")
+    linia = wczytaj_linie("");
+    if (linia.odmowa.powod != Powod::brak || linia.wartosc == "koniec" ||
+        linia.wartosc == "Koniec" || linia.wartosc == "KONIEC")
       break;
     if (linia.wartosc.empty()) continue;
     const auto wynik = odkoduj(linia.wartosc);
@@ -106,6 +104,8 @@ int wyniki_klasy() {
                 << licznik[kZadan] << " zle\n";
     }
   }
+  if (linia.odmowa.powod != Powod::brak && linia.odmowa.powod != Powod::koniec)
+    przerwij(opis(linia.odmowa));
   return 0;
 }
 
