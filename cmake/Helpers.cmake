@@ -32,7 +32,8 @@ function(add_program name)
 endfunction()
 
 # add_unit_test(name sources... LIBS ...): a GoogleTest binary run by CTest;
-# none where the tests run programs from elsewhere or only the page.
+# none where the tests run programs from elsewhere or only the page. The
+# loops over every set and over 10,000 codes take 14 s under ASan.
 function(add_unit_test name)
   if(NOT BUILD_TESTING OR PROGRAMS_DIR OR WEB_TEST_DIR)
     return()
@@ -42,7 +43,7 @@ function(add_unit_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                            ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 30)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 60)
 endfunction()
 
 # The tests that run the programs carry the label "programs" and can run them
