@@ -1,5 +1,6 @@
 #include "trening.h"
 
+#include <bitset>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -52,10 +53,11 @@ std::string nie_liczy_sie(const std::string& odpowiedz, std::size_t pozycja,
 // The score so far, and the hints asked for: "Wynik: 8 z 10, podpowiedzi:
 // 2", the line an interrupt writes kept as it changes.
 struct Wynik {
-  int dobrze = 0, zadane = 0, podpowiedzi = 0;
+  int zadane = 0, podpowiedzi = 0;
   unsigned ktore = 0;  // bit i: task i + 1 right
   std::string tekst() const {
-    return "Wynik: " + std::to_string(dobrze) + " z " + std::to_string(zadane) +
+    return "Wynik: " + std::to_string(std::bitset<kZadan>(ktore).count()) +
+           " z " + std::to_string(zadane) +
            (podpowiedzi ? ", podpowiedzi: " + std::to_string(podpowiedzi) : "");
   }
   void zapamietaj() const { przy_przerwaniu("\n" + tekst() + ".\n"); }
@@ -148,14 +150,13 @@ int trening(bool test) {
     std::cout << "\nZadanie " << punkty.zadane + 1 << " z " << kZadan << ": "
               << tresc(zadanie) << '\n';
     punkty.zapamietaj();
-    Wczytane<bool> werdykt = odpowiedz(zadanie, punkty, dziennik);
+    Wczytane<bool> werdykt = odpowiedz(zadanie, punkty, test);
     const bool jest = werdykt.odmowa.powod == Powod::brak;
     punkty.ktore |= unsigned{werdykt.wartosc} << punkty.zadane;
-    punkty.dobrze += werdykt.wartosc;
     punkty.zadane += jest;
     punkty.zapamietaj();
     // Where a person reads, the working of a wrong answer stays in sight.
-    if (jest && !werdykt.wartosc && !dziennik && punkty.zadane < kZadan &&
+    if (jest && !werdykt.wartosc && !test && punkty.zadane < kZadan &&
         wpisuje_czlowiek())
       werdykt.odmowa =
           wczytaj_linie("Nacisnij Enter, aby przejsc dalej.").odmowa;
