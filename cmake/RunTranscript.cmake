@@ -128,8 +128,7 @@ if(NOT "${rc}" STREQUAL "${expected_rc}")
   string(APPEND failures "exit status ${rc}, expected ${expected_rc}\n")
 endif()
 
-# check_err(err rc what): stderr as the case expects for exit status rc;
-# status 0 with a message where name.rc says so (a typed run asked again).
+# check_err(err rc what): stderr as the case expects for exit status rc.
 function(check_err err rc what)
   if(EXISTS ${CASE}.err AND (NOT rc EQUAL 0 OR EXISTS ${CASE}.rc))
     file(READ ${CASE}.err expected_err)
